@@ -1,0 +1,66 @@
+// Backend.h: what stands behind the driver library's C calls. The C entry
+// points forward to the selected backend; programs of ours (the command-line
+// tool, tests, benchmarks) also reach it here for what the ten calls cannot
+// tell, such as how many frames the adapter dropped.
+#pragma once
+
+#include "core/FrameRecord.h"
+#include "core/Result.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#define KESH_EXPORT_CPP __attribute__((visibility("default")))
+
+namespace vorelin::driver {
+
+// The values GetKESHInfo reports.
+struct AdapterInfo {
+    uint32_t status = 0;  // 1 = running
+    uint32_t baudRateKbps = 0;
+    uint32_t firmware = 0;  // major << 8 | minor
+};
+
+// What the adapter saw on its bus since it was last started.
+struct AdapterStats {
+    uint64_t framesOnBus = 0;     // frames other nodes put on the bus (received or not)
+    uint64_t framesReceived = 0;  // handed over through RecvData
+    uint64_t framesDropped = 0;   // lost because the receive FIFO was full
+    uint64_t framesQueued = 0;    // waiting in the receive FIFO now
+};
+
+class KESH_EXPORT_CPP Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual bool open() = 0;                                                         // KESH_INIT
+    virtual bool configure(uint32_t baudRateKbps, uint32_t workMode, uint32_t frameType) = 0;  // SetKESH
+    virtual bool readInfo(AdapterInfo& info) = 0;                                    // GetKESHInfo
+    virtual bool start() = 0;                                                        // RunKESH
+    virtual bool stop() = 0;                                                         // StopKESH
+    // RecvData: at most `capacity` records, oldest first.
+    virtual bool receive(FrameRecord* buffer, int capacity, int& count) = 0;
+    virtual bool sendSingle(const CanFrame& frame) = 0;                              // SendSingleData
+    virtual bool setCyclic(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs) = 0;
+    virtual bool startCyclic() = 0;                                                  // RunMultiData
+    virtual bool stopCyclic() = 0;                                                   // StopMultiData
+
+    virtual AdapterStats stats() = 0;
+    // The selector this backend was made from, for About boxes and reports.
+    virtual std::string description() const = 0;
+};
+
+// Builds the backend a selector names: "sim[:key=value,...]". The error
+// text names the selector and what is wrong with it.
+KESH_EXPORT_CPP Result<std::unique_ptr<Backend>> makeBackend(std::string_view selector);
+
+// Makes `backend` the one behind the C calls, replacing the current one.
+KESH_EXPORT_CPP void installBackend(std::shared_ptr<Backend> backend);
+
+// The backend behind the C calls now (the default simulated adapter when
+// none was selected). Shared so that a call in flight keeps it alive.
+KESH_EXPORT_CPP std::shared_ptr<Backend> currentBackend();
+
+}  // namespace vorelin::driver

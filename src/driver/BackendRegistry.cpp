@@ -1,0 +1,56 @@
+// BackendRegistry.cpp: makes backends from selectors and keeps the one the C
+// calls use, shared so that a call in flight keeps its backend alive while
+// another thread selects a new one.
+#include "driver/BackendSelector.h"
+#include "driver/Backend.h"
+#include "driver/SimAdapter.h"
+#include "driver/SimOptionsParser.h"
+
+#include <array>
+#include <mutex>
+
+namespace vorelin::driver {
+
+namespace {
+
+constexpr std::array<std::string_view, 1> kAdapterNames = {"sim"};
+
+struct Registry {
+    std::mutex mutex;
+    std::shared_ptr<Backend> current;
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
+}
+
+}  // namespace
+
+Result<std::unique_ptr<Backend>> makeBackend(std::string_view text) {
+    const BackendSelector selector(text);
+    if (selector.name() != "sim")
+        return makeError("unknown adapter '" + std::string(selector.name()) + "' (expected " +
+                         listAlternatives(kAdapterNames, "'") + ")");
+    auto options = parseSimOptions(selector);
+    if (!options)
+        return options.error();
+    return std::unique_ptr<Backend>(std::make_unique<SimAdapter>(std::move(*options)));
+}
+
+void installBackend(std::shared_ptr<Backend> backend) {
+    Registry& state = registry();
+    std::lock_guard lock(state.mutex);
+    // A null backend means "back to the default", made again on next use.
+    state.current.swap(backend);
+}
+
+std::shared_ptr<Backend> currentBackend() {
+    Registry& state = registry();
+    std::lock_guard lock(state.mutex);
+    if (!state.current)
+        state.current = std::make_shared<SimAdapter>();
+    return state.current;
+}
+
+}  // namespace vorelin::driver

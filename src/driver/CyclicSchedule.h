@@ -1,0 +1,42 @@
+// CyclicSchedule.h: the adapter's own cyclic frames (SetMultiData and
+// RunMultiData): which stored frame goes next and when it asks for the bus.
+#pragma once
+
+#include "core/FrameRecord.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vorelin::driver {
+
+class CyclicSchedule {
+public:
+    static constexpr uint32_t kMaxFrames = 8;
+
+    // Replaces the stored frames; false, keeping the old ones, for more than 8.
+    bool store(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs);
+
+    // Starts the first cycle at nowNs, from the first stored frame.
+    void start(uint64_t nowNs);
+    void stop();
+    bool running() const { return running_; }
+
+    // Whether a frame waits for the bus; only then do the next two mean anything.
+    bool hasNext() const { return running_ && count_ > 0; }
+    uint64_t nextRequestNs() const { return cycleStartNs_ + nextIndex_ * intervalNs_; }
+    const CanFrame& nextFrame() const { return frames_[nextIndex_]; }
+
+    // The next frame has left the bus at endNs.
+    void markSent(uint64_t endNs);
+
+private:
+    std::array<CanFrame, kMaxFrames> frames_{};
+    uint32_t count_ = 0;
+    uint64_t intervalNs_ = 0;
+    uint64_t cycleNs_ = 0;
+    bool running_ = false;
+    uint64_t cycleStartNs_ = 0;
+    uint32_t nextIndex_ = 0;
+};
+
+}  // namespace vorelin::driver
