@@ -1,0 +1,11 @@
+#include "app/MainFrameTick.h"
+
+#include "core/CDataDoc.h"
+#include "core/CaptureState.h"
+#include "filters/ClassifyPass.h"
+
+void runMainFrameTick(CaptureState& capture, CDataDoc* activeDocument) {
+    classifyPass(capture);
+    if (activeDocument && capture.dataChanged.load(std::memory_order_relaxed))
+        activeDocument->SetModifiedFlag(true);
+}

@@ -1,0 +1,32 @@
+// CaptureCommands.h: the Capture, Stop and Clear All commands, and when the
+// first two are enabled. The window layer scrolls and repaints around them.
+#pragma once
+
+struct CaptureState;
+struct DeviceSettings;
+class CDataDoc;
+class MessageSink;
+
+// The view whose rows Clear All empties along with the capture.
+class ShownRowsReset {
+public:
+    virtual ~ShownRowsReset() = default;
+    // Drops every item of the list and sets its shown row count to 0.
+    virtual void resetShownRows() = 0;
+};
+
+// Capture: refuses with message 5000 while the device is not configured;
+// otherwise starts the adapter and captures, telling the user (message 5001)
+// when the adapter did not start: capture is then on all the same, so that
+// Stop and Capture retry it.
+void startCapture(CaptureState& capture, const DeviceSettings& device, MessageSink& messages);
+
+// Stop: the adapter keeps running; the receive timer only stops fetching.
+void stopCapture(CaptureState& capture);
+
+// Clear All: empties the capture and the view's rows, whether capturing or
+// not, and leaves the capture state as it was. Waits out an append in progress.
+void clearAll(CaptureState& capture, CDataDoc& document, ShownRowsReset* view);
+
+bool isCaptureEnabled(const CaptureState& capture);
+bool isStopEnabled(const CaptureState& capture);

@@ -1,0 +1,120 @@
+#include "core/FrameStore.h"
+
+#include "support/Frames.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+TEST(FrameStore, EmptyStoreHasNoRecordAtPositionZero) {
+    FrameStore store;
+    EXPECT_EQ(store.count(), 0u);
+    EXPECT_THROW((void)store.at(0), std::out_of_range);
+}
+
+TEST(FrameStore, KeepsArrivalOrderAcrossBlocks) {
+    FrameStore store;
+    const uint32_t total = 3 * 102 + 5;
+    for (uint32_t i = 0; i < total; ++i)
+        ASSERT_TRUE(store.append(taggedRecord(i)));
+    ASSERT_EQ(store.count(), total);
+    for (uint32_t i = 0; i < total; ++i)
+        ASSERT_TRUE(isIntactTaggedRecord(store.at(i), i)) << "position " << i;
+    EXPECT_THROW((void)store.at(total), std::out_of_range);
+}
+
+TEST(FrameStore, AppendNeverMovesStoredRecords) {
+    FrameStore store;
+    store.append(taggedRecord(0));
+    store.append(taggedRecord(1));
+    const FrameRecord* first = &store.at(0);
+    const FrameRecord* second = &store.at(1);
+    for (uint32_t i = 2; i < 100'000; ++i)
+        store.append(taggedRecord(i));
+    EXPECT_EQ(&store.at(0), first);
+    EXPECT_EQ(&store.at(1), second);
+    EXPECT_TRUE(isIntactTaggedRecord(*first, 0));
+}
+
+TEST(FrameStore, RemoveLastAtEveryPlaceOfABlock) {
+    // Removing at a block's first, middle and last record, then appending again,
+    // must put the new record exactly where the removed one was.
+    for (uint32_t count : {1u, 50u, 101u, 102u, 103u, 204u, 205u}) {
+        FrameStore store;
+        for (uint32_t i = 0; i < count; ++i)
+            store.append(taggedRecord(i));
+        ASSERT_TRUE(store.removeLast());
+        ASSERT_EQ(store.count(), count - 1);
+        EXPECT_THROW((void)store.at(count - 1), std::out_of_range) << "count " << count;
+        store.append(taggedRecord(7777));
+        store.append(taggedRecord(8888));
+        ASSERT_EQ(store.count(), count + 1);
+        for (uint32_t i = 0; i + 1 < count; ++i)
+            ASSERT_TRUE(isIntactTaggedRecord(store.at(i), i)) << "count " << count << " position " << i;
+        EXPECT_TRUE(isIntactTaggedRecord(store.at(count - 1), 7777)) << "count " << count;
+        EXPECT_TRUE(isIntactTaggedRecord(store.at(count), 8888)) << "count " << count;
+    }
+    FrameStore empty;
+    EXPECT_FALSE(empty.removeLast());
+}
+
+TEST(FrameStore, AfterClearTheNextRecordIsPositionZero) {
+    FrameStore store;
+    for (uint32_t i = 0; i < 500; ++i)
+        store.append(taggedRecord(i));
+    store.clear();
+    EXPECT_EQ(store.count(), 0u);
+    EXPECT_THROW((void)store.at(0), std::out_of_range);
+    store.append(taggedRecord(42));
+    ASSERT_EQ(store.count(), 1u);
+    EXPECT_TRUE(isIntactTaggedRecord(store.at(0), 42));
+}
+
+TEST(FrameStore, BatchFetchedBeforeAClearIsDiscarded) {
+    FrameStore store;
+    const FrameRecord batch[3] = {taggedRecord(1), taggedRecord(2), taggedRecord(3)};
+    const uint64_t before = store.generation();
+    EXPECT_EQ(store.appendBatch(batch, 3, before), 3u);
+    store.clear();
+    EXPECT_EQ(store.appendBatch(batch, 3, before), 0u);
+    EXPECT_EQ(store.count(), 0u);
+    EXPECT_EQ(store.refusedCount(), 0u) << "discarding a cleared capture's frames is not a loss";
+    EXPECT_EQ(store.appendBatch(batch, 3, store.generation()), 3u);
+}
+
+TEST(FrameStore, RefusesAppendsAtItsLimitInsteadOfWrapping) {
+    FrameStore store(/*maxRecords=*/250);
+    for (uint32_t i = 0; i < 248; ++i)
+        ASSERT_TRUE(store.append(taggedRecord(i)));
+    const FrameRecord batch[4] = {taggedRecord(900), taggedRecord(901), taggedRecord(902), taggedRecord(903)};
+    EXPECT_EQ(store.appendBatch(batch, 4, store.generation()), 2u);
+    EXPECT_FALSE(store.append(taggedRecord(904)));
+    EXPECT_EQ(store.count(), 250u);
+    EXPECT_EQ(store.refusedCount(), 3u);
+    EXPECT_TRUE(isIntactTaggedRecord(store.at(249), 901));
+    EXPECT_TRUE(isIntactTaggedRecord(store.at(0), 0));
+}
+
+TEST(FrameStore, SentFrameIsRecordedOnlyWhenTheSendSucceeds) {
+    FrameStore store;
+    store.append(taggedRecord(1));
+    CanFrame frame;
+    frame.identifier = 0x123;
+    frame.length = 2;
+    frame.data[0] = 0xAB;
+    frame.data[1] = 0xCD;
+
+    EXPECT_FALSE(store.appendSent(frame, [](const CanFrame&) { return false; }));
+    ASSERT_EQ(store.count(), 1u);
+
+    CanFrame sent;
+    EXPECT_TRUE(store.appendSent(frame, [&](const CanFrame& f) { sent = f; return true; }));
+    EXPECT_EQ(sent.identifier, 0x123u);
+    ASSERT_EQ(store.count(), 2u);
+    const FrameRecord& recorded = store.at(1);
+    EXPECT_EQ(recorded.busLoad, 0u);
+    EXPECT_EQ(recorded.timeUs + recorded.timeMs + recorded.timeSec + recorded.timeMin, 0u);
+    EXPECT_EQ(recorded.frame.identifier, 0x123u);
+    EXPECT_EQ(recorded.frame.data[1], 0xCD);
+}

@@ -1,0 +1,25 @@
+#include "core/MessageSink.h"
+#include "core/StringTable.h"
+
+#include <gtest/gtest.h>
+
+TEST(StringTable, CaptureMessagesReadExactlyAsTheUserSeesThem) {
+    EXPECT_EQ(strings::text(5000),
+              "Device error,\n\nPlease check:\n1-The connection of the device.\n2-The configuration of the device.");
+    EXPECT_EQ(strings::text(5001), "Can't run device,\nPlease try it again.");
+    EXPECT_EQ(strings::text(128), "Vorelin");
+    EXPECT_FALSE(strings::contains(4999));
+}
+
+TEST(MessageSink, ApplicationBoxesCarryTheTitleAndDialogBoxesTheirOwnCaption) {
+    const Message application = applicationMessage(5001, MessageIcon::None);
+    EXPECT_EQ(application.caption, "Vorelin");
+    EXPECT_EQ(application.owner, nullptr);
+    EXPECT_EQ(application.text, "Can't run device,\nPlease try it again.");
+
+    int dialog = 0;
+    const Message owned = dialogMessage(&dialog, 5000, MessageIcon::Stop);
+    EXPECT_EQ(owned.caption, "");
+    EXPECT_EQ(owned.owner, &dialog);
+    EXPECT_EQ(owned.number, 5000);
+}

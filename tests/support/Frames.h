@@ -1,0 +1,42 @@
+// Frames.h: small builders for the records tests feed through the capture.
+#pragma once
+
+#include "core/FrameRecord.h"
+
+#include <cstdint>
+#include <initializer_list>
+
+// A standard data frame with the given identifier and data bytes.
+inline FrameRecord frameRecord(uint32_t identifier, std::initializer_list<uint8_t> data = {}, uint32_t busLoad = 0) {
+    FrameRecord record;
+    record.busLoad = busLoad;
+    record.frame.identifier = identifier;
+    record.frame.length = uint8_t(data.size());
+    int i = 0;
+    for (uint8_t byte : data)
+        record.frame.data[i++] = byte;
+    return record;
+}
+
+// A record whose every field carries `tag`, so a torn or misplaced copy shows.
+inline FrameRecord taggedRecord(uint32_t tag) {
+    FrameRecord record;
+    record.busLoad = record.timeUs = record.timeMs = record.timeSec = record.timeMin = tag;
+    record.frame.remote = tag;
+    record.frame.identifier = tag;
+    record.frame.length = 8;
+    for (uint8_t& byte : record.frame.data)
+        byte = uint8_t(tag);
+    return record;
+}
+
+inline bool isIntactTaggedRecord(const FrameRecord& record, uint32_t tag) {
+    if (record.busLoad != tag || record.timeUs != tag || record.timeMs != tag || record.timeSec != tag ||
+        record.timeMin != tag || record.frame.remote != tag || record.frame.identifier != tag)
+        return false;
+    for (uint8_t byte : record.frame.data) {
+        if (byte != uint8_t(tag))
+            return false;
+    }
+    return true;
+}
