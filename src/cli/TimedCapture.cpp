@@ -1,0 +1,50 @@
+#include "cli/TimedCapture.h"
+
+#include "core/CaptureCommands.h"
+#include "core/CaptureState.h"
+#include "core/ReceiveTick.h"
+#include "core/ReceiveTimer.h"
+#include "device/DeviceSettings.h"
+#include "driver/Backend.h"
+#include "driver/KeshApi.h"
+
+#include <memory>
+#include <thread>
+
+namespace {
+constexpr uint32_t kStandardFrames = 1;
+constexpr uint32_t kMonitorAckMode = 0;
+}  // namespace
+
+Result<TimedCaptureReport> runTimedCapture(const TimedCaptureOptions& options, MessageSink& messages) {
+    vorelin::driver::installBackend(options.adapter);
+    if (KESH_INIT() == 0)
+        return makeError("no adapter answers at '" + options.adapter->description() + "'");
+    if (SetKESH(0, options.baudRateKbps, kMonitorAckMode, kStandardFrames) == 0)
+        return makeError("the adapter refused a baud rate of " + std::to_string(options.baudRateKbps) + " kbit/s");
+    DeviceSettings device;
+    device.baudRate = int32_t(options.baudRateKbps);
+    device.configured = true;
+
+    CaptureState capture;
+    ReceiveTimer receiveTimer(capture);
+    receiveTimer.start();
+    const auto started = std::chrono::steady_clock::now();
+    startCapture(capture, device, messages);
+    std::this_thread::sleep_for(options.duration);
+
+    TimedCaptureReport report;
+    receiveTimer.stop();
+    report.receiveCpuTime = receiveTimer.thread().cpuTime();
+    StopKESH();
+    // What the adapter received before it stopped is still in its FIFO.
+    while (runReceiveTick(capture).received > 0) {
+    }
+    report.elapsed = std::chrono::steady_clock::now() - started;
+
+    const vorelin::driver::AdapterStats stats = vorelin::driver::currentBackend()->stats();
+    report.framesOnBus = stats.framesOnBus;
+    report.framesStored = capture.store.count();
+    report.framesLost = stats.framesDropped + capture.store.refusedCount();
+    return report;
+}

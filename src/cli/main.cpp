@@ -1,0 +1,39 @@
+// vorelin-cli: Vorelin's capture core for scripts. Subcommands, output and
+// exit statuses are a stable interface; change them only on purpose.
+#include "cli/CaptureCommand.h"
+#include "cli/CliSupport.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: vorelin-cli SUBCOMMAND [options]\n"
+    "\n"
+    "Subcommands:\n"
+    "  capture   (capture live for a while and count generated, stored and lost frames)\n"
+    "\n"
+    "Run 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::fputs(kUsage.data(), stderr);
+        return cli::kExitUsage;
+    }
+    const std::string_view subcommand = args.front();
+    args.erase(args.begin());
+    if (subcommand == "--help" || subcommand == "-h") {
+        std::fputs(kUsage.data(), stdout);
+        return cli::kExitOk;
+    }
+    if (subcommand == "capture")
+        return runCaptureCommand(args);
+    cli::reportError("vorelin-cli", "unknown subcommand '" + std::string(subcommand) + "' (see --help)");
+    return cli::kExitUsage;
+}
