@@ -1,6 +1,7 @@
-// vorelin-cli: Vorelin's capture core for scripts. Subcommands, output and
+// vorelin-cli: Vorelin's Qt-free core for scripts. Subcommands, output and
 // exit statuses are a stable interface; change them only on purpose.
 #include "cli/CaptureCommand.h"
+#include "cli/CellsCommand.h"
 #include "cli/CliSupport.h"
 
 #include <cstdio>
@@ -15,6 +16,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Subcommands:\n"
     "  capture   (capture live for a while and count generated, stored and lost frames)\n"
+    "  cells     (print the data list's cells for frames given as 123#11223344)\n"
     "\n"
     "Run 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n";
 
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
     }
     if (subcommand == "capture")
         return runCaptureCommand(args);
+    if (subcommand == "cells")
+        return runCellsCommand(args);
     cli::reportError("vorelin-cli", "unknown subcommand '" + std::string(subcommand) + "' (see --help)");
     return cli::kExitUsage;
 }

@@ -3,6 +3,7 @@
 #include "core/CDataDoc.h"
 #include "core/CaptureState.h"
 #include "core/MessageSink.h"
+#include "core/ShownRowsView.h"
 #include "core/StringTable.h"
 #include "device/DeviceSettings.h"
 #include "driver/KeshApi.h"
@@ -19,7 +20,7 @@ void startCapture(CaptureState& capture, const DeviceSettings& device, MessageSi
 
 void stopCapture(CaptureState& capture) { capture.capturing.store(false, std::memory_order_release); }
 
-void clearAll(CaptureState& capture, CDataDoc& document, ShownRowsReset* view) {
+void clearAll(CaptureState& capture, CDataDoc& document, ShownRowsView* view) {
     document.clearing = true;
     capture.clearing = true;
     // Keeping the receive timer away is not enough on its own: a tick may be

@@ -6,14 +6,7 @@ struct CaptureState;
 struct DeviceSettings;
 class CDataDoc;
 class MessageSink;
-
-// The view whose rows Clear All empties along with the capture.
-class ShownRowsReset {
-public:
-    virtual ~ShownRowsReset() = default;
-    // Drops every item of the list and sets its shown row count to 0.
-    virtual void resetShownRows() = 0;
-};
+class ShownRowsView;
 
 // Capture: refuses with message 5000 while the device is not configured;
 // otherwise starts the adapter and captures, telling the user (message 5001)
@@ -26,7 +19,7 @@ void stopCapture(CaptureState& capture);
 
 // Clear All: empties the capture and the view's rows, whether capturing or
 // not, and leaves the capture state as it was. Waits out an append in progress.
-void clearAll(CaptureState& capture, CDataDoc& document, ShownRowsReset* view);
+void clearAll(CaptureState& capture, CDataDoc& document, ShownRowsView* view);
 
 bool isCaptureEnabled(const CaptureState& capture);
 bool isStopEnabled(const CaptureState& capture);

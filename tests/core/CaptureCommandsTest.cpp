@@ -5,8 +5,10 @@
 #include "core/ReceiveTick.h"
 #include "core/ReceiveTimer.h"
 #include "core/RecordingMessageSink.h"
+#include "core/ShownRowsView.h"
 #include "device/DeviceSettings.h"
 #include "filters/ClassifyPass.h"
+#include "filters/FilterState.h"
 #include "support/Frames.h"
 #include "support/ScriptedBackend.h"
 
@@ -16,9 +18,10 @@
 
 namespace {
 
-class RecordingView : public ShownRowsReset {
+class RecordingView : public ShownRowsView {
 public:
     void resetShownRows() override { ++resets; }
+    void showRowCount(uint32_t) override { ADD_FAILURE() << "Clear All only empties the rows"; }
     int resets = 0;
 };
 
@@ -89,7 +92,7 @@ TEST_F(CaptureCommandsTest, ClearAllDuringCaptureEmptiesEverythingAndCaptureGoes
     for (uint32_t id : {1u, 2u, 3u})
         adapter->queue(frameRecord(id));
     runReceiveTick(capture);
-    classifyPass(capture);
+    classifyPass(capture, FilterState{});
     document.SetModifiedFlag(true);
 
     clearAll(capture, document, &view);
@@ -104,7 +107,7 @@ TEST_F(CaptureCommandsTest, ClearAllDuringCaptureEmptiesEverythingAndCaptureGoes
 
     adapter->queue(frameRecord(0x77));
     runReceiveTick(capture);
-    classifyPass(capture);
+    classifyPass(capture, FilterState{});
     ASSERT_EQ(capture.rows.count(), 1u);
     EXPECT_EQ(capture.rows.at(0), 0u);
     EXPECT_EQ(capture.store.at(0).frame.identifier, 0x77u);

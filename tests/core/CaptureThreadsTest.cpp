@@ -6,6 +6,7 @@
 #include "core/RecordingMessageSink.h"
 #include "device/DeviceSettings.h"
 #include "filters/ClassifyPass.h"
+#include "filters/FilterState.h"
 #include "support/Frames.h"
 #include "support/ScriptedBackend.h"
 
@@ -33,7 +34,7 @@ TEST(CaptureThreads, ClearAllAgainstTheReceiveThreadLeavesOnlyWholeNewRecords) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
         clearAll(capture, document, nullptr);
         EXPECT_TRUE(capture.capturing);
-        classifyPass(capture);
+        classifyPass(capture, FilterState{});
         const uint32_t rows = capture.rows.count();
         for (uint32_t row = 0; row < rows; ++row) {
             const FrameRecord& record = capture.store.at(capture.rows.at(row));

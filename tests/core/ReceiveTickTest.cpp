@@ -2,6 +2,7 @@
 
 #include "core/CaptureState.h"
 #include "filters/ClassifyPass.h"
+#include "filters/FilterState.h"
 #include "support/Frames.h"
 #include "support/ScriptedBackend.h"
 
@@ -43,7 +44,7 @@ TEST_F(ReceiveTickTest, ThreeFramesBecomeThreeRowsInOrderAfterThePass) {
     EXPECT_TRUE(capture.dataChanged);
     EXPECT_EQ(capture.rows.count(), 0u) << "rows appear only with the next pass";
 
-    classifyPass(capture);
+    classifyPass(capture, FilterState{});
     ASSERT_EQ(capture.rows.count(), 3u);
     const uint32_t expected[] = {0x181, 0x080, 0x701};
     for (uint32_t row = 0; row < 3; ++row)

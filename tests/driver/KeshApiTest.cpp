@@ -39,7 +39,7 @@ Info info() {
 
 // The usual life of a capture, each call's result in the order made.
 std::string runEveryCall() {
-    const CanFrame frame = standardFrame(0x123, {1, 2});
+    const CanFrame frame = dataFrame(0x123, {1, 2});
     uint32_t unused1 = 0, unused2 = 0;
     int32_t count = 0;
     FrameRecord buffer[kRecvBufferRecords];
@@ -105,7 +105,7 @@ TEST(KeshApi, CallsBeforeKeshInitFail) {
     SimOnManualClock bus(simOptions(0));
     EXPECT_EQ(SetKESH(0, 500, 0, 1), 0);
     EXPECT_EQ(RunKESH(), 0);
-    EXPECT_EQ(SendSingleData(standardFrame(0x100)), 0);
+    EXPECT_EQ(SendSingleData(dataFrame(0x100)), 0);
     EXPECT_EQ(info().result, 0);
 }
 
@@ -222,12 +222,12 @@ TEST(KeshApi, NullPointersAreRefusedAndTheOthersStillZeroed) {
 TEST(KeshApi, UnsendableFramesAreRefused) {
     SimOnManualClock bus(simOptions(0));
     bus.openAndRun(500);
-    CanFrame nineBytes = standardFrame(0x100);
+    CanFrame nineBytes = dataFrame(0x100);
     nineBytes.length = 9;
-    const CanFrame wideIdentifier = standardFrame(0x800);
+    const CanFrame wideIdentifier = dataFrame(0x800);
     EXPECT_EQ(SendSingleData(nineBytes), 0);
     EXPECT_EQ(SendSingleData(wideIdentifier), 0);
-    const CanFrame mixed[] = {standardFrame(0x100), wideIdentifier};
+    const CanFrame mixed[] = {dataFrame(0x100), wideIdentifier};
     EXPECT_EQ(SetMultiData(mixed, 2, 10, 100), 0);
     const CanFrame nine[9] = {};
     EXPECT_EQ(SetMultiData(nine, 9, 10, 100), 0) << "the adapter stores at most 8";

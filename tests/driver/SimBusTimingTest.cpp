@@ -114,7 +114,7 @@ TEST(RecvData, StampsSplitIntoMinutesSecondsMillisecondsAndMicroseconds) {
         SimOnManualClock bus(simOptions(0));
         bus.openAndRun(500);
         bus.advanceUs(row.injectAtUs);
-        ASSERT_TRUE(bus.sim().inject(standardFrame(0x555)));
+        ASSERT_TRUE(bus.sim().inject(dataFrame(0x555)));
         bus.advanceUs(1000);
         const auto records = bus.receiveAll();
         ASSERT_EQ(records.size(), 1u);
@@ -164,7 +164,7 @@ TEST(BusCapacity, NoBacklogHoldsBackTheAdaptersOwnFrames) {
     bus.openAndRun(500);
     bus.collectFor(300'000);
     const uint64_t sentAtUs = bus.elapsedUs();
-    ASSERT_EQ(SendSingleData(standardFrame(0x7F0, {1})), 1);
+    ASSERT_EQ(SendSingleData(dataFrame(0x7F0, {1})), 1);
     bus.advanceUs(5'000);
     const auto sent = bus.sim().transmitted();
     ASSERT_EQ(sent.total, 1u);
@@ -210,12 +210,12 @@ TEST(BusLoad, SteadyCyclicPatternGivesItsBusyShare) {
     for (const Row& row : rows) {
         SimOnManualClock bus(simOptions(0));
         bus.openAndRun(row.baudRateKbps);
-        const std::vector<CanFrame> frames(row.framesPerCycle, standardFrame(row.identifier));
+        const std::vector<CanFrame> frames(row.framesPerCycle, dataFrame(row.identifier));
         ASSERT_EQ(SetMultiData(frames.data(), row.framesPerCycle, 0, row.cycleMs), 1);
         ASSERT_EQ(RunMultiData(), 1);
         bus.advanceUs(2'000'500);
         // Own frames are not received; a frame from another node reads the load.
-        ASSERT_TRUE(bus.sim().inject(standardFrame(0x555)));
+        ASSERT_TRUE(bus.sim().inject(dataFrame(0x555)));
         bus.advanceUs(1'000);
         const auto records = bus.receiveAll();
         ASSERT_EQ(records.size(), 1u);

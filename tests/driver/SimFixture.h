@@ -6,6 +6,7 @@
 #include "driver/Backend.h"
 #include "driver/KeshApi.h"
 #include "driver/SimAdapter.h"
+#include "support/Frames.h"
 
 #include <gtest/gtest.h>
 
@@ -70,16 +71,6 @@ private:
 
 inline uint64_t stampUs(const FrameRecord& record) {
     return ((uint64_t(record.timeMin) * 60 + record.timeSec) * 1000 + record.timeMs) * 1000 + record.timeUs;
-}
-
-inline CanFrame standardFrame(uint32_t identifier, std::initializer_list<uint8_t> data = {}) {
-    CanFrame frame;
-    frame.identifier = identifier;
-    frame.length = uint8_t(data.size());
-    int i = 0;
-    for (uint8_t byte : data)
-        frame.data[i++] = byte;
-    return frame;
 }
 
 inline vorelin::driver::SimOptions simOptions(uint32_t framesPerSecond,

@@ -41,9 +41,9 @@ TEST(Threads, ReceiveThreadSeesEveryFrameOnceWhileTheWindowThreadSends) {
     int sent = 0;
     for (int i = 0; i < 2000; ++i) {
         bus.advanceUs(100);
-        sent += SendSingleData(standardFrame(0x7E0, {uint8_t(i)}));
+        sent += SendSingleData(dataFrame(0x7E0, {uint8_t(i)}));
         if (i % 10 == 0) {
-            ASSERT_TRUE(bus.sim().inject(standardFrame(0x7E1, {uint8_t(i)})));
+            ASSERT_TRUE(bus.sim().inject(dataFrame(0x7E1, {uint8_t(i)})));
         }
     }
     done = true;
@@ -89,7 +89,7 @@ TEST(Threads, SelectingABackendWhileRecvDataRunsIsSafe) {
         ASSERT_EQ(KESH_SelectBackend(lastSelector.c_str()), 1);
         EXPECT_EQ(KESH_INIT(), 1);
         EXPECT_EQ(RunKESH(), 1);
-        EXPECT_EQ(SendSingleData(standardFrame(0x100, {uint8_t(i)})), 1);
+        EXPECT_EQ(SendSingleData(dataFrame(0x100, {uint8_t(i)})), 1);
     }
     done = true;
     receiver.join();

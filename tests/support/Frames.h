@@ -6,15 +6,31 @@
 #include <cstdint>
 #include <initializer_list>
 
-// A standard data frame with the given identifier and data bytes.
+inline CanFrame dataFrame(uint32_t identifier, std::initializer_list<uint8_t> data = {}, uint8_t extended = 0) {
+    CanFrame frame;
+    frame.extended = extended;
+    frame.identifier = identifier;
+    frame.length = uint8_t(data.size());
+    int i = 0;
+    for (uint8_t byte : data)
+        frame.data[i++] = byte;
+    return frame;
+}
+
+inline CanFrame remoteFrame(uint32_t identifier, uint8_t length = 0, uint8_t extended = 0) {
+    CanFrame frame;
+    frame.remote = 1;
+    frame.extended = extended;
+    frame.identifier = identifier;
+    frame.length = length;
+    return frame;
+}
+
+// A record of a standard data frame with the given identifier and data bytes.
 inline FrameRecord frameRecord(uint32_t identifier, std::initializer_list<uint8_t> data = {}, uint32_t busLoad = 0) {
     FrameRecord record;
     record.busLoad = busLoad;
-    record.frame.identifier = identifier;
-    record.frame.length = uint8_t(data.size());
-    int i = 0;
-    for (uint8_t byte : data)
-        record.frame.data[i++] = byte;
+    record.frame = dataFrame(identifier, data);
     return record;
 }
 
