@@ -1,0 +1,14 @@
+// Runs GoogleTest inside a QApplication, for tests of widgets. The tests run
+// without a display (QT_QPA_PLATFORM=offscreen unless set otherwise).
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
