@@ -41,9 +41,10 @@ int main(int argc, char** argv) {
     }
     const double elapsed = std::chrono::duration<double>(report->elapsed).count();
     const double framesPerSecond = double(report->framesOnBus) / elapsed;
-    std::fprintf(stderr, "generated %llu stored %llu lost %llu in %.2f s (%.0f frames/s)\n",
+    std::fprintf(stderr, "generated %llu stored %llu lost %llu in %.2f s (%.0f frames/s), %llu receive ticks skipped\n",
                  (unsigned long long)report->framesOnBus, (unsigned long long)report->framesStored,
-                 (unsigned long long)report->framesLost, elapsed, framesPerSecond);
+                 (unsigned long long)report->framesLost, elapsed, framesPerSecond,
+                 (unsigned long long)report->lateTicks);
     // The figures mean nothing unless the bus really ran at the rate and every
     // frame is accounted for.
     if (report->framesOnBus != report->framesStored + report->framesLost || framesPerSecond < kRate * 0.98) {

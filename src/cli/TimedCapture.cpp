@@ -36,6 +36,7 @@ Result<TimedCaptureReport> runTimedCapture(const TimedCaptureOptions& options, M
     TimedCaptureReport report;
     receiveTimer.stop();
     report.receiveCpuTime = receiveTimer.thread().cpuTime();
+    report.lateTicks = receiveTimer.thread().skippedTickCount();
     StopKESH();
     // What the adapter received before it stopped is still in its FIFO.
     while (runReceiveTick(capture).received > 0) {

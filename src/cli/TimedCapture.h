@@ -25,6 +25,7 @@ struct TimedCaptureReport {
     uint64_t framesStored = 0;
     uint64_t framesLost = 0;   // dropped by the adapter's FIFO or refused by the store
     std::chrono::nanoseconds receiveCpuTime{0};  // the receive timer thread's
+    uint64_t lateTicks = 0;  // receive ticks skipped because the thread woke too late
     std::chrono::nanoseconds elapsed{0};
 };
 

@@ -73,6 +73,27 @@ inline FilterCondition canopenCondition(uint32_t remote = 0) {
     return condition;
 }
 
+inline FilterCondition cobIdCondition(uint32_t cobId) {
+    FilterCondition condition = canopenCondition();
+    condition.flags |= FC_METHOD1 | FC_COP_COBID;
+    condition.cobId = cobId;
+    return condition;
+}
+
+inline FilterCondition functionCodeCondition(uint32_t functionCode) {
+    FilterCondition condition = canopenCondition();
+    condition.flags |= FC_COP_FCODE;
+    condition.functionCode = functionCode;
+    return condition;
+}
+
+inline FilterCondition functionCodeAndNodeCondition(uint32_t functionCode, uint32_t nodeId) {
+    FilterCondition condition = functionCodeCondition(functionCode);
+    condition.flags |= FC_COP_NODEID;
+    condition.nodeId = nodeId;
+    return condition;
+}
+
 inline FilterCondition withLength(FilterCondition condition, uint8_t length) {
     condition.flags |= FC_LENGTH;
     condition.frame.length = length;

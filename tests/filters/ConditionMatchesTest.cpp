@@ -15,27 +15,6 @@ struct MatchCase {
     bool matches;
 };
 
-FilterCondition cobIdCondition(uint32_t cobId) {
-    FilterCondition condition = canopenCondition();
-    condition.flags |= FC_METHOD1 | FC_COP_COBID;
-    condition.cobId = cobId;
-    return condition;
-}
-
-FilterCondition functionCodeCondition(uint32_t functionCode) {
-    FilterCondition condition = canopenCondition();
-    condition.flags |= FC_COP_FCODE;
-    condition.functionCode = functionCode;
-    return condition;
-}
-
-FilterCondition functionCodeAndNodeCondition(uint32_t functionCode, uint32_t nodeId) {
-    FilterCondition condition = functionCodeCondition(functionCode);
-    condition.flags |= FC_COP_NODEID;
-    condition.nodeId = nodeId;
-    return condition;
-}
-
 FilterCondition disabled(FilterCondition condition) {
     condition.flags &= ~FC_ENABLED;
     return condition;

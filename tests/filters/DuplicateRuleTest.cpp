@@ -23,21 +23,6 @@ FilterCondition changed(FilterCondition condition, Change change) {
     return condition;
 }
 
-FilterCondition cobIdCondition(uint32_t cobId) {
-    FilterCondition condition = canopenCondition();
-    condition.flags |= FC_METHOD1 | FC_COP_COBID;
-    condition.cobId = cobId;
-    return condition;
-}
-
-FilterCondition functionCodeAndNode(uint32_t functionCode, uint32_t nodeId) {
-    FilterCondition condition = canopenCondition();
-    condition.flags |= FC_COP_FCODE | FC_COP_NODEID;
-    condition.functionCode = functionCode;
-    condition.nodeId = nodeId;
-    return condition;
-}
-
 const FilterCondition kCustom = withDataByte(withLength(customIdCondition(0x123), 2), 1, 0x55);
 const FilterCondition kAdvanced = advancedIdCondition(0x0F0, 0x050);
 const FilterCondition kGroup2 = withSourceMac(withMessageId(deviceNetCondition(FC_DN_GROUP2), 3), 12);
@@ -102,9 +87,9 @@ const std::vector<DuplicateCase>& duplicateCases() {
          changed(kCobId, [](FilterCondition& c) { c.frame.data[0] = 0x05; }), false},
         {"CanopenUntestedNodeIgnored", FilterDialogKind::canopen, kCobId,
          changed(kCobId, [](FilterCondition& c) { c.nodeId = 5; }), true},
-        {"CanopenFunctionCodeDiffers", FilterDialogKind::canopen, functionCodeAndNode(0xB, 5),
-         functionCodeAndNode(0xC, 5), false},
-        {"CanopenNodeDiffers", FilterDialogKind::canopen, functionCodeAndNode(0xB, 5), functionCodeAndNode(0xB, 6),
+        {"CanopenFunctionCodeDiffers", FilterDialogKind::canopen, functionCodeAndNodeCondition(0xB, 5),
+         functionCodeAndNodeCondition(0xC, 5), false},
+        {"CanopenNodeDiffers", FilterDialogKind::canopen, functionCodeAndNodeCondition(0xB, 5), functionCodeAndNodeCondition(0xB, 6),
          false},
 
         {"CanDialogIgnoresDeviceNetCondition", FilterDialogKind::can, kGroup2, kGroup2, false},

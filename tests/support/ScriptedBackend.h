@@ -16,7 +16,6 @@ public:
         queued_.push_back(record);
     }
     void failStart(bool fail) { failStart_ = fail; }
-    void failSend(bool fail) { failSend_ = fail; }
 
     int startCalls() const { return startCalls_; }
     int stopCalls() const { return stopCalls_; }
@@ -50,7 +49,7 @@ public:
         }
         return true;
     }
-    bool sendSingle(const CanFrame&) override { return !failSend_; }
+    bool sendSingle(const CanFrame&) override { return true; }
     bool setCyclic(const CanFrame*, uint32_t, uint32_t, uint32_t) override { return true; }
     bool startCyclic() override { return true; }
     bool stopCyclic() override { return true; }
@@ -62,7 +61,6 @@ private:
     std::deque<FrameRecord> queued_;
     int receiveCalls_ = 0;
     bool failStart_ = false;
-    bool failSend_ = false;
     int startCalls_ = 0;
     int stopCalls_ = 0;
 };
