@@ -6,25 +6,106 @@
 
 namespace strings {
 
+constexpr int kProtocolPane = 102;
+constexpr int kBaudRatePane = 104;
+constexpr int kFramePane = 109;
 constexpr int kAppTitle = 128;
+constexpr int kDocumentKind = 130;
 constexpr int kDeviceError = 5000;
 constexpr int kCannotRunDevice = 5001;
+constexpr int kSetupFailed = 5026;
+constexpr int kCloseOldDocument = 5027;
+constexpr int kSelectProtocol = 5028;
+constexpr int kStandardFrames = 6002;
+constexpr int kExtendedFrames = 6003;
+constexpr int kHelpFileName = 8000;
+constexpr int kHelpFileError = 8001;
 constexpr int kCopyRows = 9100;
 constexpr int kSelectAllRows = 9101;
 constexpr int kRowName = 9102;
 constexpr int kFontDialogTitle = 9103;
 constexpr int kTextColour = 9104;
-constexpr int kStatusFrames = 9105;
-constexpr int kMenuDataList = 9200;
-constexpr int kMenuCan = 9201;
-constexpr int kMenuDeviceNet = 9202;
-constexpr int kMenuCanopen = 9203;
-constexpr int kMenuFont = 9204;
-constexpr int kMenuGridLines = 9205;
-constexpr int kMenuFunctions = 9206;
-constexpr int kMenuCapture = 9207;
-constexpr int kMenuStop = 9208;
-constexpr int kMenuClearAll = 9209;
+
+// Menus of the main window: 9200 to 9242 in menu order.
+constexpr int kMenuFile = 9200;
+constexpr int kMenuNew = 9201;
+constexpr int kMenuOpen = 9202;
+constexpr int kMenuClose = 9203;
+constexpr int kMenuSave = 9204;
+constexpr int kMenuSaveAs = 9205;
+constexpr int kMenuExport = 9206;
+constexpr int kMenuPrint = 9207;
+constexpr int kMenuPrintPreview = 9208;
+constexpr int kMenuPrintSetup = 9209;
+constexpr int kMenuRecentFile = 9210;
+constexpr int kMenuExit = 9211;
+constexpr int kMenuView = 9212;
+constexpr int kMenuToolbar = 9213;
+constexpr int kMenuStatusBar = 9214;
+constexpr int kMenuZoom = 9215;
+constexpr int kMenuOptions = 9216;
+constexpr int kMenuSetup = 9217;
+constexpr int kMenuDeviceInformation = 9218;
+constexpr int kMenuDataList = 9219;
+constexpr int kMenuCan = 9220;
+constexpr int kMenuDeviceNet = 9221;
+constexpr int kMenuCanopen = 9222;
+constexpr int kMenuFont = 9223;
+constexpr int kMenuGridLines = 9224;
+constexpr int kMenuChart = 9225;
+constexpr int kMenuChartXT = 9226;
+constexpr int kMenuChartYT = 9227;
+constexpr int kMenuChartXY = 9228;
+constexpr int kMenuFilter = 9229;
+constexpr int kMenuLanguage = 9230;
+constexpr int kMenuFunctions = 9231;
+constexpr int kMenuCapture = 9232;
+constexpr int kMenuStop = 9233;
+constexpr int kMenuClearAll = 9234;
+constexpr int kMenuManualMessage = 9235;
+constexpr int kMenuAutoMessage = 9236;
+constexpr int kMenuAutoConfigure = 9237;
+constexpr int kMenuAutoStart = 9238;
+constexpr int kMenuAutoStop = 9239;
+constexpr int kMenuHelp = 9240;
+constexpr int kMenuHelpTopics = 9241;
+constexpr int kMenuAbout = 9242;
+
+constexpr int kIdlePrompt = 9250;
+constexpr int kUntitled = 9251;
+constexpr int kBaudRateUnknown = 9252;
+constexpr int kBaudRateKbps = 9253;
+constexpr int kProtocolCan = 9254;
+constexpr int kProtocolDeviceNet = 9255;
+constexpr int kProtocolCanopen = 9256;
+constexpr int kChartFont = 9257;
+constexpr int kChartPlaceholder = 9258;
+
+constexpr int kNewTitle = 9300;
+constexpr int kNewDisplayMode = 9301;
+constexpr int kNewDataList = 9302;
+constexpr int kNewCurve = 9303;
+constexpr int kButtonOk = 9304;
+constexpr int kButtonCancel = 9305;
+constexpr int kAboutTitle = 9310;
+constexpr int kAboutVersion = 9311;
+constexpr int kAboutPurpose = 9312;
+constexpr int kAboutAdapter = 9313;
+constexpr int kAboutWarranty = 9314;
+
+constexpr int kSetupTitle = 9350;
+constexpr int kSetupGroup = 9351;
+constexpr int kSetupUsbDevice = 9352;
+constexpr int kSetupWorkMode = 9353;
+constexpr int kSetupBaudRate = 9354;
+constexpr int kSetupFrameType = 9355;
+constexpr int kWorkModeAck = 9356;
+constexpr int kWorkModeNonAck = 9357;
+constexpr int kAdapterModel = 9358;
+constexpr int kSetupCaption = 9359;
+constexpr int kSettingsNotSaved = 9360;
+
+constexpr int kCannotReadCaptureYet = 9400;
 
 // The text of `number`. Asking for a number the table lacks is a
 // programming error: it asserts, and answers an empty text in release builds.

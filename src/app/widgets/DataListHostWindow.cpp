@@ -82,5 +82,5 @@ void DataListHostWindow::startCapture() {
 
 void DataListHostWindow::tick() {
     runMainFrameTick(capture_, filter_, &document_);
-    statusBar()->showMessage(tableText(strings::kStatusFrames).arg(capture_.store.count()).arg(capture_.rows.count()));
+
 }
