@@ -1,0 +1,87 @@
+#include "device/DeviceSetupRules.h"
+
+#include "core/MessageSink.h"
+#include "core/StringTable.h"
+#include "device/DeviceSettings.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array<int32_t, 9> kBaudRatesKbps = {10, 20, 50, 100, 125, 250, 500, 800, 1000};
+constexpr int32_t kDefaultBaudRateKbps = 500;  // what a file without a baud rate selects
+constexpr int kListChoices = 2;                // entries of Work Mode and of Frame Type
+
+std::optional<int> fixedIndex(int32_t value) {
+    if (value < 0 || value >= kListChoices)
+        return std::nullopt;
+    return int(value);
+}
+
+// The table text with %1 and %2 replaced.
+std::string filledIn(std::string_view pattern, const std::string& first, const std::string& second) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text += pattern[++i] == '1' ? first : second;
+            continue;
+        }
+        text += pattern[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+SetupListsPreset presetSetupLists(const StoredDeviceSetup& stored) {
+    SetupListsPreset preset;
+    preset.workModeIndex = fixedIndex(stored.workMode);
+    preset.frameTypeIndex = fixedIndex(stored.frameTypeIndex);
+    for (int32_t rate : kBaudRatesKbps)
+        preset.baudRateEntries.push_back(std::to_string(rate));
+    const int32_t wanted = stored.baudRateKbps == 0 ? kDefaultBaudRateKbps : stored.baudRateKbps;
+    const auto fixed = std::find(kBaudRatesKbps.begin(), kBaudRatesKbps.end(), wanted);
+    if (fixed != kBaudRatesKbps.end()) {
+        preset.baudRateIndex = int(fixed - kBaudRatesKbps.begin());
+    } else {
+        preset.baudRateEntries.push_back(std::to_string(wanted));
+        preset.baudRateIndex = int(kBaudRatesKbps.size());
+    }
+    return preset;
+}
+
+DeviceSettings chosenSettings(const SetupSelection& selection, const StoredDeviceSetup& stored) {
+    DeviceSettings settings;
+    settings.workMode = selection.workModeIndex >= 0 ? selection.workModeIndex : stored.workMode;
+    const bool fixedRate = selection.baudRateIndex >= 0 && selection.baudRateIndex < int(kBaudRatesKbps.size());
+    settings.baudRate = fixedRate ? kBaudRatesKbps[std::size_t(selection.baudRateIndex)]
+                                  : profileNumber(selection.baudRateText);
+    settings.frameType = selection.frameTypeIndex + 1;
+    return settings;
+}
+
+bool applyDeviceSetup(const DeviceSettings& chosen, DeviceSettings& device, bool& autoDataLoaded,
+                      const ConfigureAdapter& configureAdapter, const std::string& settingsPath, MessageSink& messages,
+                      const void* owner) {
+    autoDataLoaded = false;
+    device.workMode = chosen.workMode;
+    device.baudRate = chosen.baudRate;
+    device.frameType = chosen.frameType;
+
+    const std::string caption(strings::text(strings::kSetupCaption));
+    const bool accepted = configureAdapter(device);
+    if (accepted)
+        device.configured = true;
+    else
+        messages.show(dialogMessage(owner, strings::kSetupFailed, MessageIcon::Stop, caption));
+
+    // Written even when the adapter refused, so the next opening shows this choice.
+    const auto written = writeDeviceSetup(settingsPath, device);
+    if (!written) {
+        Message notSaved = dialogMessage(owner, strings::kSettingsNotSaved, MessageIcon::Stop, caption);
+        notSaved.text = filledIn(notSaved.text, settingsPath, written.error().text);
+        messages.show(notSaved);
+    }
+    return accepted;
+}

@@ -1,0 +1,238 @@
+#include "device/IniFile.h"
+
+#include <cassert>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr mode_t kNewFileMode = 0644;
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// A line as the profile sees it: a section header, a key, or anything else
+// (blank, comment, unknown), which is kept but never matched.
+struct LineView {
+    enum class Kind { other, section, key } kind = Kind::other;
+    std::string_view name;
+    std::size_t valueStart = 0;  // for keys: where the value begins in the line
+};
+
+LineView classify(std::string_view line) {
+    std::string_view text = line;
+    // An editor may have put a byte-order mark before the first section.
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    const std::string_view content = trimmed(text);
+    if (content.empty() || content.front() == ';' || content.front() == '#')
+        return {};
+    if (content.front() == '[') {
+        const std::size_t close = content.find(']');
+        if (close == std::string_view::npos)
+            return {};
+        return {LineView::Kind::section, trimmed(content.substr(1, close - 1)), 0};
+    }
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return {};
+    const std::string_view key = trimmed(line.substr(0, equals));
+    if (key.empty())
+        return {};
+    const std::size_t afterBlanks = line.find_first_not_of(kBlanks, equals + 1);
+    return {LineView::Kind::key, key, afterBlanks == std::string_view::npos ? line.size() : afterBlanks};
+}
+
+Error systemError(int code) { return makeError(std::error_code(code, std::generic_category()).message()); }
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+IniFile IniFile::parse(std::string_view text) {
+    IniFile file;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        file.lines_.emplace_back(line);
+    }
+    return file;
+}
+
+Result<IniFile> IniFile::load(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return IniFile();
+        return systemError(errno);
+    }
+    std::string bytes;
+    char buffer[4096];
+    while (true) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int code = errno;
+            ::close(fd);
+            return systemError(code);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, std::size_t(got));
+    }
+    ::close(fd);
+    return parse(bytes);
+}
+
+std::optional<IniFile::Section> IniFile::findSection(std::string_view name) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const LineView header = classify(lines_[i]);
+        if (header.kind != LineView::Kind::section || !sameName(header.name, name))
+            continue;
+        Section section{i, lines_.size()};
+        for (std::size_t j = i + 1; j < lines_.size(); ++j) {
+            if (classify(lines_[j]).kind == LineView::Kind::section) {
+                section.end = j;
+                break;
+            }
+        }
+        return section;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> IniFile::findKey(const Section& section, std::string_view key) const {
+    for (std::size_t i = section.header + 1; i < section.end; ++i) {
+        const LineView line = classify(lines_[i]);
+        if (line.kind == LineView::Kind::key && sameName(line.name, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+    const auto found = findSection(section);
+    if (!found)
+        return std::nullopt;
+    const auto line = findKey(*found, key);
+    if (!line)
+        return std::nullopt;
+    const std::string_view text = lines_[*line];
+    return std::string(trimmed(text.substr(classify(text).valueStart)));
+}
+
+void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    assert(section.find_first_of("]\r\n") == std::string_view::npos && "section name breaks the line format");
+    assert(key.find_first_of("=\r\n") == std::string_view::npos && "key name breaks the line format");
+    assert(value.find_first_of("\r\n") == std::string_view::npos && "value breaks the line format");
+    const std::string keyLine = std::string(key) + "=" + std::string(value);
+
+    const auto found = findSection(section);
+    if (!found) {
+        // A blank line keeps the new section apart from the one before it.
+        if (!lines_.empty() && !trimmed(lines_.back()).empty())
+            lines_.emplace_back();
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(keyLine);
+        return;
+    }
+    if (const auto line = findKey(*found, key)) {
+        std::string& text = lines_[*line];
+        // Keep the key as the file spells it and its spacing; an empty value
+        // leaves no trailing blanks.
+        const std::size_t keep = value.empty() ? text.find('=') + 1 : classify(text).valueStart;
+        text = text.substr(0, keep) + std::string(value);
+        return;
+    }
+    // After the section's last key (or other content), not after the blank
+    // lines or comments that lead into the next section.
+    std::size_t insertAt = found->header + 1;
+    for (std::size_t i = found->header + 1; i < found->end; ++i) {
+        const std::string_view content = trimmed(lines_[i]);
+        if (!content.empty() && content.front() != ';' && content.front() != '#')
+            insertAt = i + 1;
+    }
+    lines_.insert(lines_.begin() + std::ptrdiff_t(insertAt), keyLine);
+}
+
+std::string IniFile::text() const {
+    std::string text;
+    for (const std::string& line : lines_) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+Result<std::monostate> IniFile::save(const std::string& path) const {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) {
+        std::error_code fault;
+        std::filesystem::create_directories(parent, fault);
+        if (fault)
+            return makeError(fault.message());
+    }
+
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return systemError(errno);
+    // errno is read as the argument, before unlink can change it.
+    const auto discard = [&](int code) {
+        ::unlink(temporary.c_str());
+        return systemError(code);
+    };
+
+    // The settings keep the permissions a user gave the old file.
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : kNewFileMode;
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, text()) || ::fsync(fd) != 0) {
+        const int code = errno;
+        ::close(fd);
+        return discard(code);
+    }
+    if (::close(fd) != 0)
+        return discard(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        return discard(errno);
+    return std::monostate{};
+}

@@ -1,0 +1,202 @@
+#include "device/DeviceSetupRules.h"
+
+#include "core/RecordingMessageSink.h"
+#include "device/DeviceSettings.h"
+#include "device/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> kNineRates = {"10", "20", "50", "100", "125", "250", "500", "800", "1000"};
+
+TEST(PresetSetupLists, MissingFileSelectsAckModeFiveHundredAndStandard) {
+    const SetupListsPreset preset = presetSetupLists(StoredDeviceSetup{});
+    EXPECT_EQ(preset.workModeIndex, 0);
+    EXPECT_EQ(preset.baudRateEntries, kNineRates);
+    EXPECT_EQ(preset.baudRateIndex, 6);
+    EXPECT_EQ(preset.frameTypeIndex, 0);
+}
+
+TEST(PresetSetupLists, BaudRateSelectsItsEntryOrAddsATenth) {
+    struct Row {
+        int32_t stored;
+        int expectedIndex;
+        const char* tenthEntry;  // null when the nine fixed entries stay alone
+    };
+    const Row rows[] = {{10, 0, nullptr},      {125, 4, nullptr}, {0, 6, nullptr},  {500, 6, nullptr},
+                        {1000, 8, nullptr},    {333, 9, "333"},   {-5, 9, "-5"},    {1234567, 9, "1234567"}};
+    for (const Row& row : rows) {
+        const SetupListsPreset preset = presetSetupLists(StoredDeviceSetup{0, row.stored, 0});
+        std::vector<std::string> expected = kNineRates;
+        if (row.tenthEntry)
+            expected.push_back(row.tenthEntry);
+        EXPECT_EQ(preset.baudRateEntries, expected) << "baud " << row.stored;
+        EXPECT_EQ(preset.baudRateIndex, row.expectedIndex) << "baud " << row.stored;
+    }
+}
+
+TEST(PresetSetupLists, WorkModeAndFrameTypeOutsideTheirListsSelectNothing) {
+    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{1, 0, 1}).workModeIndex, 1);
+    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{1, 0, 1}).frameTypeIndex, 1);
+    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{3, 0, 5}).workModeIndex, std::nullopt);
+    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{3, 0, 5}).frameTypeIndex, std::nullopt);
+    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{-1, 0, -1}).workModeIndex, std::nullopt);
+    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{-1, 0, -1}).frameTypeIndex, std::nullopt);
+}
+
+TEST(ChosenSettings, FixedEntriesGiveTheirRatesAndOthersTheDisplayedText) {
+    const StoredDeviceSetup stored{0, 0, 0};
+    EXPECT_EQ(chosenSettings({0, 0, "10", 0}, stored).baudRate, 10);
+    EXPECT_EQ(chosenSettings({0, 8, "1000", 0}, stored).baudRate, 1000);
+    EXPECT_EQ(chosenSettings({0, 9, "333", 0}, stored).baudRate, 333);
+    EXPECT_EQ(chosenSettings({0, 9, "-5", 0}, stored).baudRate, -5);
+    EXPECT_EQ(chosenSettings({0, -1, "", 0}, stored).baudRate, 0) << "no selection shows no text";
+}
+
+TEST(ChosenSettings, WorkModeFallsBackToTheFileAndFrameTypeIsIndexPlusOne) {
+    const DeviceSettings none = chosenSettings({-1, 6, "500", -1}, StoredDeviceSetup{3, 0, 5});
+    EXPECT_EQ(none.workMode, 3);
+    EXPECT_EQ(none.frameType, 0);
+    const DeviceSettings chosen = chosenSettings({1, 6, "500", 1}, StoredDeviceSetup{3, 0, 5});
+    EXPECT_EQ(chosen.workMode, 1);
+    EXPECT_EQ(chosen.frameType, 2);
+}
+
+// OK as the dialog runs it: the file read, the lists left as preset, the
+// adapter call recorded.
+class DeviceSetupOk : public ::testing::Test {
+protected:
+    // Opens on `fileText` (none: no file), presses OK without touching a list.
+    bool openAndPressOk(const std::optional<std::string>& fileText) {
+        if (fileText)
+            TempDir::write(path, *fileText);
+        const StoredDeviceSetup stored = readDeviceSetup(path);
+        const SetupListsPreset preset = presetSetupLists(stored);
+        const SetupSelection selection{preset.workModeIndex.value_or(-1), preset.baudRateIndex,
+                                       preset.baudRateEntries[std::size_t(preset.baudRateIndex)],
+                                       preset.frameTypeIndex.value_or(-1)};
+        return applyDeviceSetup(chosenSettings(selection, stored), device, autoDataLoaded, configureAdapter, path,
+                                messages, &dialog);
+    }
+
+    std::string fileValue(const std::string& key) const {
+        const std::string text = TempDir::read(path).value_or("");
+        const std::size_t at = text.find("\n" + key + "=");
+        if (at == std::string::npos)
+            return "(missing)";
+        const std::size_t start = at + key.size() + 2;
+        return text.substr(start, text.find('\n', start) - start);
+    }
+
+    TempDir dir;
+    std::string path = dir.file("Configure.ini");
+    DeviceSettings device;
+    bool autoDataLoaded = true;
+    bool adapterAccepts = true;
+    std::vector<DeviceSettings> sent;
+    ConfigureAdapter configureAdapter = [this](const DeviceSettings& settings) {
+        sent.push_back(settings);
+        return adapterAccepts;
+    };
+    RecordingMessageSink messages;
+    int dialog = 0;  // stands for the dialog that owns the boxes
+};
+
+TEST_F(DeviceSetupOk, WithoutAFileSendsAckModeFiveHundredStandard) {
+    EXPECT_TRUE(openAndPressOk(std::nullopt));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].workMode, 0);
+    EXPECT_EQ(sent[0].baudRate, 500);
+    EXPECT_EQ(sent[0].frameType, 1);
+    EXPECT_TRUE(device.configured);
+    EXPECT_FALSE(autoDataLoaded);
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nUSB Device=\nWork Mode=0\nBaud Rate=500\nFrame Type=0\n");
+}
+
+TEST_F(DeviceSetupOk, UnlistedBaudRateIsSentAndWrittenBack) {
+    EXPECT_TRUE(openAndPressOk("[DeviceSetup]\nBaud Rate=333\n"));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].baudRate, 333);
+    EXPECT_EQ(fileValue("Baud Rate"), "333");
+}
+
+TEST_F(DeviceSetupOk, OverlongBaudRateIsCutToSevenCharacters) {
+    openAndPressOk("[DeviceSetup]\nBaud Rate=12345678\n");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].baudRate, 1234567);
+    EXPECT_EQ(fileValue("Baud Rate"), "1234567");
+}
+
+TEST_F(DeviceSetupOk, ExtendFromTheFileSendsTwoAndWritesOne) {
+    openAndPressOk("[DeviceSetup]\nFrame Type=1\n");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].frameType, 2);
+    EXPECT_EQ(device.frameType, 2);
+    EXPECT_EQ(fileValue("Frame Type"), "1");
+}
+
+TEST_F(DeviceSetupOk, ValuesOutsideTheListsAreSentAsTheyStand) {
+    openAndPressOk("[DeviceSetup]\nWork Mode=3\nFrame Type=5\n");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].workMode, 3);
+    EXPECT_EQ(sent[0].frameType, 0);
+    EXPECT_EQ(fileValue("Work Mode"), "3");
+    EXPECT_EQ(fileValue("Frame Type"), "-1");
+}
+
+TEST_F(DeviceSetupOk, RefusedByTheAdapterKeepsTheDialogOpenButStoresAndWrites) {
+    adapterAccepts = false;
+    EXPECT_FALSE(openAndPressOk("[DeviceSetup]\nUSB Device=KTR2740\nWork Mode=1\nBaud Rate=250\nFrame Type=1\n"));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const Message& shown = messages.shown()[0];
+    EXPECT_EQ(shown.number, 5026);
+    EXPECT_EQ(shown.text, "Fail to setup the Device.\n\nPlease check:\n1.The connection of KTR2740.");
+    EXPECT_EQ(shown.caption, "Setup Information");
+    EXPECT_EQ(shown.icon, MessageIcon::Stop);
+    EXPECT_EQ(shown.owner, &dialog);
+
+    EXPECT_EQ(device.workMode, 1);
+    EXPECT_EQ(device.baudRate, 250);
+    EXPECT_EQ(device.frameType, 2);
+    EXPECT_FALSE(device.configured);
+    EXPECT_FALSE(autoDataLoaded);
+    EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nUSB Device=\nWork Mode=1\nBaud Rate=250\nFrame Type=1\n");
+}
+
+TEST_F(DeviceSetupOk, RefusalLeavesAnEarlierConfigurationInPlace) {
+    device.configured = true;
+    adapterAccepts = false;
+    EXPECT_FALSE(openAndPressOk(std::nullopt));
+    EXPECT_TRUE(device.configured);
+    EXPECT_EQ(fileValue("USB Device"), "");
+}
+
+TEST_F(DeviceSetupOk, UnwritableFileIsReportedAndTheConfiguredAdapterStillCloses) {
+    TempDir::write(dir.file("plain"), "x");
+    path = dir.file("plain/Configure.ini");
+    EXPECT_TRUE(openAndPressOk(std::nullopt));
+    EXPECT_TRUE(device.configured);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const Message& shown = messages.shown()[0];
+    EXPECT_EQ(shown.number, 9360);
+    EXPECT_EQ(shown.text, "The settings could not be saved in\n" + path + "\n\nNot a directory");
+    EXPECT_EQ(shown.caption, "Setup Information");
+    EXPECT_EQ(shown.icon, MessageIcon::Stop);
+    EXPECT_EQ(shown.owner, &dialog);
+}
+
+TEST_F(DeviceSetupOk, RefusedAndUnwritableShowsBothMessagesInTurn) {
+    TempDir::write(dir.file("plain"), "x");
+    path = dir.file("plain/Configure.ini");
+    adapterAccepts = false;
+    EXPECT_FALSE(openAndPressOk(std::nullopt));
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].number, 5026);
+    EXPECT_EQ(messages.shown()[1].number, 9360);
+}
+
+}  // namespace
