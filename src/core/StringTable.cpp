@@ -41,6 +41,23 @@ std::string_view text(int number) {
     return entry ? entry->text : std::string_view();
 }
 
+std::string format(int number, std::initializer_list<std::string_view> arguments) {
+    const std::string_view pattern = text(number);
+    std::string result;
+    result.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t argument = std::size_t(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && argument < arguments.size()) {
+            result += *(arguments.begin() + argument);
+            ++i;
+        } else {
+            result += pattern[i];
+        }
+    }
+    return result;
+}
+
 bool contains(int number) { return find(number) != nullptr; }
 
 }  // namespace strings

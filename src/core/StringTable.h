@@ -2,6 +2,8 @@
 // window, message and output takes its words from one table.
 #pragma once
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace strings {
@@ -110,6 +112,9 @@ constexpr int kCannotReadCaptureYet = 9400;
 // The text of `number`. Asking for a number the table lacks is a
 // programming error: it asserts, and answers an empty text in release builds.
 std::string_view text(int number);
+
+// The text of `number` with %1, %2, ... replaced by `arguments` in order.
+std::string format(int number, std::initializer_list<std::string_view> arguments);
 
 // Whether the table has an entry for `number`.
 bool contains(int number);

@@ -2,9 +2,8 @@
 
 #include "core/CaptureState.h"
 
-void resetFilterForNewDocument(FilterState& filter, CaptureState& capture) {
+void resetCaptureForNewDocument(FilterState& filter, CaptureState& capture) {
     filter.conditions.clear();
     filter.filterActiveWord = 0;
-    capture.rows.clear();
-    capture.filterCursor = 0;
+    capture.clearEverything();
 }

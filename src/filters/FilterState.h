@@ -30,6 +30,6 @@ struct FilterState {
     }
 };
 
-// File > New: no conditions, no filter, no rows; the mode stays as the user
-// left it.
-void resetFilterForNewDocument(FilterState& filter, CaptureState& capture);
+// File > New: no frames, no rows, no conditions, no filter; the mode stays as
+// the user left it.
+void resetCaptureForNewDocument(FilterState& filter, CaptureState& capture);

@@ -23,3 +23,11 @@ TEST(MessageSink, ApplicationBoxesCarryTheTitleAndDialogBoxesTheirOwnCaption) {
     EXPECT_EQ(owned.owner, &dialog);
     EXPECT_EQ(owned.number, 5000);
 }
+
+TEST(StringTable, FormatFillsNumberedPlaceholdersInOrder) {
+    EXPECT_EQ(strings::format(9253, {"250"}), "250kbps");
+    EXPECT_EQ(strings::format(9102, {"7"}), "Row 7");
+    EXPECT_EQ(strings::format(9102, {}), "Row %1") << "a placeholder without an argument stays";
+    EXPECT_EQ(strings::format(9360, {"/etc/x.ini", "Permission denied"}),
+              "The settings could not be saved in\n/etc/x.ini\n\nPermission denied");
+}

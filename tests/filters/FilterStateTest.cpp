@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(NewDocumentReset, DropsConditionsFilterAndRowsButKeepsTheMode) {
+TEST(NewDocumentReset, DropsFramesConditionsFilterAndRowsButKeepsTheMode) {
     CaptureState capture;
     FilterState filter;
     filter.conditions = {customIdCondition(0x100), canCondition(1)};
@@ -17,10 +17,11 @@ TEST(NewDocumentReset, DropsConditionsFilterAndRowsButKeepsTheMode) {
     classifyPass(capture, filter);
     ASSERT_EQ(capture.rows.count(), 1u);
 
-    resetFilterForNewDocument(filter, capture);
+    resetCaptureForNewDocument(filter, capture);
     EXPECT_TRUE(filter.conditions.empty());
     EXPECT_EQ(filter.filterActiveWord, 0);
     EXPECT_EQ(filter.filterMode, FILTER_HIDE);
+    EXPECT_EQ(capture.store.count(), 0u);
     EXPECT_EQ(capture.rows.count(), 0u);
     EXPECT_EQ(capture.filterCursor, 0u);
 }

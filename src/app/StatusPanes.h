@@ -1,0 +1,20 @@
+// StatusPanes.h: the texts of the status bar's Protocol, Frame and Baud Rate
+// panes, refreshed on every tick of the main window.
+#pragma once
+
+#include <string>
+
+struct DeviceSettings;
+enum class Protocol : int;
+
+struct StatusPaneTexts {
+    std::string protocol;
+    std::string frame;
+    std::string baudRate;
+};
+
+// The captions the panes show before their first refresh.
+StatusPaneTexts initialStatusPaneTexts();
+
+// With no protocol chosen the Protocol pane keeps what it showed.
+StatusPaneTexts refreshedStatusPaneTexts(const StatusPaneTexts& shown, Protocol protocol, const DeviceSettings& device);

@@ -1,0 +1,329 @@
+#include "app/widgets/CMainFrame.h"
+
+#include "app/CommandEnabling.h"
+#include "app/CommandIds.h"
+#include "app/MainFrameTick.h"
+#include "app/ProgramState.h"
+#include "app/RecentFileList.h"
+#include "app/widgets/CAboutDlg.h"
+#include "app/widgets/CNewDocDlg.h"
+#include "app/widgets/CViewChart.h"
+#include "app/widgets/CommandActions.h"
+#include "app/widgets/DocumentWindows.h"
+#include "app/widgets/HelpTopics.h"
+#include "app/widgets/MainMenuBar.h"
+#include "app/widgets/ToolbarIcon.h"
+#include "core/CDataDoc.h"
+#include "core/CaptureCommands.h"
+#include "core/MessageSink.h"
+#include "core/StringTable.h"
+#include "device/widgets/CDeviceSetupDlg.h"
+#include "driver/KeshApi.h"
+#include "filters/FilterState.h"
+#include "views/widgets/CViewDataList.h"
+#include "views/widgets/TableText.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kTickIntervalMs = 800;
+constexpr int kStatusPaneMinimumWidth = 50;
+
+QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(ProgramState& state, ReceiveTimer& receiveTimer, MessageSink& messages,
+                       AppEnvironment environment, RecentFileList& recentFiles, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      receiveTimer_(receiveTimer),
+      messages_(messages),
+      environment_(std::move(environment)),
+      recentFiles_(recentFiles),
+      actions_(new CommandActions(this)),
+      mdiArea_(new QMdiArea),
+      shownPanes_(initialStatusPaneTexts()) {
+    setWindowTitle(tableText(strings::kAppTitle));
+    setWindowIcon(applicationIcon());
+    mdiArea_->setObjectName(QStringLiteral("documents"));
+    setCentralWidget(mdiArea_);
+    createToolbar();
+    createStatusBar();
+    // The adapter is opened once here; it is configured only by Device Setup.
+    if (!KESH_INIT())
+        state_.autoDataLoaded = false;
+    connectCommands();
+    rebuildMenus();
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommandStates);
+    tickTimer_.setInterval(kTickIntervalMs);
+    connect(&tickTimer_, &QTimer::timeout, this, &CMainFrame::tick);
+    tickTimer_.start();
+    updateCommandStates();
+    resize(1100, 700);
+}
+
+CMainFrame::~CMainFrame() {
+    // Document windows reach the process-wide state while they close; they go
+    // before this window's members.
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        delete window;
+}
+
+QAction* CMainFrame::commandAction(int command) const { return actions_->action(command); }
+
+void CMainFrame::createToolbar() {
+    toolbar_ = new QToolBar(tableText(strings::kMenuToolbar).remove(QLatin1Char('&')), this);
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const ToolbarButton& button : toolbarButtons()) {
+        if (button.command == 0)
+            toolbar_->addSeparator();
+        else
+            toolbar_->addAction(actions_->action(button.command));
+    }
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+}
+
+void CMainFrame::createStatusBar() {
+    readyPane_ = new QLabel(tableText(strings::kIdlePrompt));
+    statusBar()->addWidget(readyPane_, 1);
+    const struct {
+        QLabel** pane;
+        const std::string& text;
+        int caption;
+    } panes[] = {{&protocolPane_, shownPanes_.protocol, strings::kProtocolPane},
+                 {&framePane_, shownPanes_.frame, strings::kFramePane},
+                 {&baudRatePane_, shownPanes_.baudRate, strings::kBaudRatePane}};
+    for (const auto& pane : panes) {
+        auto* label = new QLabel(qtext(pane.text));
+        label->setObjectName(QStringLiteral("pane%1").arg(pane.caption));
+        label->setAccessibleName(tableText(pane.caption));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(kStatusPaneMinimumWidth);
+        label->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(label);
+        *pane.pane = label;
+    }
+}
+
+void CMainFrame::connectCommands() {
+    using namespace command;
+    actions_->setHandler(kNew, [this] { newDocument(); });
+    actions_->setHandler(kClose, [this] { closeActiveDocument(); });
+    actions_->setHandler(kPrintSetup, [this] { pageSetup(); });
+    actions_->setHandler(kExit, [this] { close(); });
+    actions_->setHandler(kToolbar, [this] { toolbar_->setVisible(toolbar_->isHidden()); });
+    actions_->setHandler(kStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    actions_->setHandler(kSetup, [this] { setupDevice(); });
+    actions_->setHandler(kProtocolCan, [this] { selectProtocol(Protocol::can); });
+    actions_->setHandler(kProtocolDeviceNet, [this] { selectProtocol(Protocol::deviceNet); });
+    actions_->setHandler(kProtocolCanopen, [this] { selectProtocol(Protocol::canopen); });
+    actions_->setHandler(kChartXT, [this] { selectChartMode(kChartModeXT); });
+    actions_->setHandler(kChartYT, [this] { selectChartMode(kChartModeYT); });
+    actions_->setHandler(kChartXY, [this] { selectChartMode(kChartModeXY); });
+    actions_->setHandler(kFont, [this] { chooseFont(); });
+    actions_->setHandler(kGridLines, [this] { dataListView()->toggleGridLines(); });
+    actions_->setHandler(kCapture, [this] { capture(); });
+    actions_->setHandler(kStop, [this] { stopCapture(state_.capture); });
+    actions_->setHandler(kClearAll, [this] { clearAll(); });
+    actions_->setHandler(kHelpTopics, [this] { openHelpTopics(environment_.executableDir, messages_); });
+    actions_->setHandler(kAbout, [this] { about(); });
+    for (int i = 0; i < kRecentFileCount; ++i)
+        actions_->setHandler(kRecentFile1 + i, [this, i] { openRecentFile(i); });
+    // Every command changes what the others may do.
+    for (const auto& [number, commandAction] : actions_->actions())
+        connect(commandAction, &QAction::triggered, this, &CMainFrame::updateCommandStates, Qt::QueuedConnection);
+}
+
+void CMainFrame::rebuildMenus() {
+    buildMenuBar(menuBar(), menuSet_, *actions_, recentFiles_.paths(), [this] { updateCommandStates(); });
+}
+
+void CMainFrame::updateCommandStates() {
+    WindowContext windows;
+    windows.documentOpen = !mdiArea_->subWindowList().isEmpty();
+    windows.toolbarVisible = !toolbar_->isHidden();
+    windows.statusBarVisible = !statusBar()->isHidden();
+    windows.gridLines = dataListView() && dataListView()->hasGridLines();
+    windows.recentFileCount = int(recentFiles_.paths().size());
+    actions_->updateStates(state_, windows);
+}
+
+void CMainFrame::tick() {
+    refreshStatusPanes();
+    runMainFrameTick(state_.capture, state_.filter, state_.dataListOpen ? activeDocument() : nullptr);
+    updateCommandStates();
+}
+
+void CMainFrame::refreshStatusPanes() {
+    shownPanes_ = refreshedStatusPaneTexts(shownPanes_, state_.protocol, state_.device);
+    protocolPane_->setText(qtext(shownPanes_.protocol));
+    framePane_->setText(qtext(shownPanes_.frame));
+    baudRatePane_->setText(qtext(shownPanes_.baudRate));
+}
+
+QMdiSubWindow* CMainFrame::openDocument(DocumentKind kind) {
+    QMdiSubWindow* window = kind == DocumentKind::dataList
+                                ? static_cast<QMdiSubWindow*>(new CMDIChildWndDataList(state_, receiveTimer_))
+                                : new CMDIChildWndChart(state_, receiveTimer_, messages_);
+    mdiArea_->addSubWindow(window);
+    connect(window, &QObject::destroyed, this, &CMainFrame::documentWindowsChanged, Qt::QueuedConnection);
+    window->showMaximized();
+    documentWindowsChanged();
+    return window;
+}
+
+void CMainFrame::documentWindowsChanged() {
+    const MenuSet wanted = mdiArea_->subWindowList().isEmpty() ? MenuSet::noDocument : MenuSet::document;
+    if (wanted != menuSet_) {
+        menuSet_ = wanted;
+        rebuildMenus();
+    }
+    updateCommandStates();
+}
+
+bool CMainFrame::openDocumentFile(const QString& path) {
+    const std::string nativePath = QDir::toNativeSeparators(path).toStdString();
+    Message message = applicationMessage(strings::kCannotReadCaptureYet, MessageIcon::Exclamation);
+    message.text = strings::format(strings::kCannotReadCaptureYet, {nativePath});
+    messages_.show(message);
+    recentFiles_.remove(path.toStdString());
+    rebuildMenus();
+    return false;
+}
+
+void CMainFrame::openRecentFile(int index) {
+    if (std::size_t(index) < recentFiles_.paths().size())
+        openDocumentFile(QString::fromStdString(recentFiles_.paths()[std::size_t(index)]));
+}
+
+CMDIChildWndDataList* CMainFrame::dataListWindow() const {
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (auto* dataList = qobject_cast<CMDIChildWndDataList*>(window))
+            return dataList;
+    }
+    return nullptr;
+}
+
+CViewDataList* CMainFrame::dataListView() const {
+    CMDIChildWndDataList* window = dataListWindow();
+    return window ? window->view() : nullptr;
+}
+
+CViewChart* CMainFrame::chartView() const {
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (auto* chart = qobject_cast<CMDIChildWndChart*>(window))
+            return chart->view();
+    }
+    return nullptr;
+}
+
+CDataDoc* CMainFrame::activeDocument() const {
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    if (auto* chart = qobject_cast<CMDIChildWndChart*>(active))
+        return &chart->document();
+    CMDIChildWndDataList* dataList = qobject_cast<CMDIChildWndDataList*>(active);
+    if (!dataList)
+        dataList = dataListWindow();
+    return dataList ? &dataList->document() : nullptr;
+}
+
+bool CMainFrame::isDataListOpen() const { return state_.dataListOpen; }
+
+void CMainFrame::closeDataListDocuments() {
+    // At once: the New dialog asks straight after whether one is still open.
+    while (CMDIChildWndDataList* window = dataListWindow())
+        delete window;
+    documentWindowsChanged();
+}
+
+void CMainFrame::newDocument() {
+    CNewDocDlg dialog(*this, messages_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    state_.protocol = dialog.protocol();
+    openDocument(DocumentKind::dataList);
+    resetCaptureForNewDocument(state_.filter, state_.capture);
+}
+
+void CMainFrame::closeActiveDocument() {
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow())
+        active->close();
+}
+
+void CMainFrame::selectProtocol(Protocol protocol) {
+    state_.protocol = protocol;
+    if (CViewDataList* view = dataListView())
+        view->SetProtocol(protocol);
+    refreshStatusPanes();
+}
+
+void CMainFrame::selectChartMode(int mode) {
+    state_.chartMode = mode;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (qobject_cast<CMDIChildWndChart*>(window))
+            mdiArea_->setActiveSubWindow(window);
+    }
+}
+
+void CMainFrame::chooseFont() {
+    if (auto* chart = qobject_cast<CMDIChildWndChart*>(mdiArea_->activeSubWindow())) {
+        chart->view()->chooseFont();
+        return;
+    }
+    if (CViewDataList* view = dataListView())
+        view->chooseFont();
+}
+
+void CMainFrame::capture() {
+    if (CViewDataList* view = dataListView(); view && view->shownRowCount() > 0)
+        view->list()->scrollToRow(view->shownRowCount() - 1);
+    startCapture(state_.capture, state_.device, messages_);
+    refreshStatusPanes();
+}
+
+void CMainFrame::clearAll() {
+    CMDIChildWndDataList* window = dataListWindow();
+    if (window)
+        ::clearAll(state_.capture, window->document(), window->view());
+}
+
+void CMainFrame::setupDevice() {
+    CDeviceSetupDlg dialog(state_.device, state_.autoDataLoaded, environment_.configureIniPath, messages_, this);
+    dialog.exec();
+    refreshStatusPanes();
+}
+
+QPrinter& CMainFrame::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
+void CMainFrame::pageSetup() {
+    QPageSetupDialog dialog(&printer(), this);
+    dialog.exec();
+}
+
+void CMainFrame::about() {
+    CAboutDlg dialog(environment_.version, environment_.adapterDescription, this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    mdiArea_->closeAllSubWindows();
+    event->accept();
+}

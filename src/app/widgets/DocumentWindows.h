@@ -1,0 +1,49 @@
+// DocumentWindows.h: the two kinds of document window. Both open maximised;
+// the data list window owns its document and its view, and keeps the
+// process-wide flags that say a data list is open.
+#pragma once
+
+#include "protocol/Protocol.h"
+
+#include <QMdiSubWindow>
+
+#include <memory>
+
+struct ProgramState;
+class CDataDoc;
+class CViewChart;
+class CViewDataList;
+class MessageSink;
+class ReceiveTimer;
+
+class CMDIChildWndDataList : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    CMDIChildWndDataList(ProgramState& state, ReceiveTimer& receiveTimer, QWidget* parent = nullptr);
+    // Closing stops the adapter (the document's end) and forgets the protocol.
+    ~CMDIChildWndDataList() override;
+
+    CDataDoc& document() const { return *document_; }
+    CViewDataList* view() const { return view_; }
+
+private:
+    ProgramState& state_;
+    std::unique_ptr<CDataDoc> document_;
+    CViewDataList* view_;
+};
+
+class CMDIChildWndChart : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    CMDIChildWndChart(ProgramState& state, ReceiveTimer& receiveTimer, MessageSink& messages, QWidget* parent = nullptr);
+    ~CMDIChildWndChart() override;
+
+    CDataDoc& document() const { return *document_; }
+    CViewChart* view() const { return view_; }
+
+private:
+    std::unique_ptr<CDataDoc> document_;
+    CViewChart* view_;
+};
