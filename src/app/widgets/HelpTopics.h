@@ -1,5 +1,5 @@
 // HelpTopics.h: Help > Help Topics: opens the manual beside the executable
-// with the desktop's viewer for HTML.
+// (or, installed, in share/doc/vorelin) with the desktop's viewer for HTML.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,7 @@
 #include "MainFrameFixture.h"
 
 #include "app/widgets/CViewChart.h"
+#include "app/widgets/HelpTopics.h"
 #include "core/CaptureCommands.h"
 #include "filters/FilterState.h"
 #include "support/Frames.h"
@@ -8,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -89,6 +91,7 @@ TEST_F(MainFrameFixture, CommandsFollowNoDocumentIdleAndCapturing) {
     EXPECT_EQ(state.protocol, Protocol::deviceNet);
     EXPECT_EQ(menuTitles(frame->menuBar()), (QStringList{"&File", "&View", "&Options", "F&unctions", "&Help"}));
     EXPECT_TRUE(frame->mdiArea()->activeSubWindow()->isMaximized());
+    EXPECT_EQ(frame->windowTitle(), "Vorelin - [Untitled]") << "a second copy no longer brings this one forward";
 
     frame->updateCommandStates();
     EXPECT_TRUE(action(command::kCapture)->isEnabled());
@@ -247,6 +250,24 @@ TEST_F(MainFrameFixture, HelpTopicsOpensTheManualOrSaysItIsMissing) {
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened[0], QUrl::fromLocalFile(manual.fileName()));
     EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST(HelpTopics, AnInstalledProgramFindsTheManualInItsShareFolder) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/doc/vorelin")));
+    QFile manual(prefix.filePath(QStringLiteral("share/doc/vorelin/Vorelin-sc.html")));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.close();
+
+    RecordingMessageSink messages;
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    openHelpTopics(prefix.filePath(QStringLiteral("bin")), messages);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(QFileInfo(catcher.opened[0].toLocalFile()).canonicalFilePath(), QFileInfo(manual).canonicalFilePath());
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(MainFrameFixture, AFileThatCannotBeReadIsReportedAndLeavesTheRecentList) {

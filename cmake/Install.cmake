@@ -1,0 +1,15 @@
+# `cmake --install`: the programs, the driver library beside them in lib/, the
+# manual, the desktop entry, the icon and the capture file type.
+include(GNUInstallDirs)
+
+set_target_properties(vorelin vorelin-cli PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+install(TARGETS vorelin vorelin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS keshdrv LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(FILES res/help/Vorelin-sc.html DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorelin)
+install(FILES res/vorelin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/vorelin-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME vorelin.xml)
+install(FILES res/icons/vorelin.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 32 48 128 256)
+    install(FILES res/icons/vorelin-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME vorelin.png)
+endforeach()
