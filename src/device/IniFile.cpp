@@ -1,19 +1,18 @@
 #include "device/IniFile.h"
 
+#include "core/AtomicFileWriter.h"
+
 #include <cassert>
 #include <cerrno>
-#include <filesystem>
 #include <system_error>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr mode_t kNewFileMode = 0644;
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -68,19 +67,6 @@ LineView classify(std::string_view line) {
 }
 
 Error systemError(int code) { return makeError(std::error_code(code, std::generic_category()).message()); }
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(written));
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -204,35 +190,9 @@ std::string IniFile::text() const {
 }
 
 Result<std::monostate> IniFile::save(const std::string& path) const {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (!parent.empty()) {
-        std::error_code fault;
-        std::filesystem::create_directories(parent, fault);
-        if (fault)
-            return makeError(fault.message());
-    }
-
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return systemError(errno);
-    // errno is read as the argument, before unlink can change it.
-    const auto discard = [&](int code) {
-        ::unlink(temporary.c_str());
-        return systemError(code);
-    };
-
-    // The settings keep the permissions a user gave the old file.
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : kNewFileMode;
-    if (::fchmod(fd, mode) != 0 || !writeAll(fd, text()) || ::fsync(fd) != 0) {
-        const int code = errno;
-        ::close(fd);
-        return discard(code);
-    }
-    if (::close(fd) != 0)
-        return discard(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
-        return discard(errno);
-    return std::monostate{};
+    auto writer = AtomicFileWriter::create(path);
+    if (!writer)
+        return writer.error();
+    writer->write(text());
+    return writer->commit();
 }

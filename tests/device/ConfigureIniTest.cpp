@@ -1,7 +1,7 @@
 #include "device/ConfigureIni.h"
 
 #include "device/DeviceSettings.h"
-#include "device/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

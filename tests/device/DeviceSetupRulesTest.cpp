@@ -2,7 +2,7 @@
 
 #include "core/RecordingMessageSink.h"
 #include "device/DeviceSettings.h"
-#include "device/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

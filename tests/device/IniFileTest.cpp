@@ -1,6 +1,6 @@
 #include "device/IniFile.h"
 
-#include "device/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

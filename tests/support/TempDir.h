@@ -12,7 +12,7 @@
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vorelin-device-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "vorelin-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()))
             path_ = pattern;
     }

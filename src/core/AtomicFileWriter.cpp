@@ -1,0 +1,117 @@
+#include "core/AtomicFileWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr mode_t kNewFileMode = 0644;
+
+Error systemError(int code) { return makeError(std::error_code(code, std::generic_category()).message()); }
+
+}  // namespace
+
+Result<AtomicFileWriter> AtomicFileWriter::create(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) {
+        std::error_code fault;
+        std::filesystem::create_directories(parent, fault);
+        if (fault)
+            return makeError(fault.message());
+    }
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return systemError(errno);
+    // mkostemp makes the file private; the result is meant to be read like
+    // any file the user saves, or as the file it replaces was.
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : kNewFileMode;
+    if (::fchmod(fd, mode) != 0) {
+        const int code = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return systemError(code);
+    }
+    return AtomicFileWriter(path, std::move(temporary), fd);
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string path, std::string temporaryPath, int fd)
+    : path_(std::move(path)),
+      temporaryPath_(std::move(temporaryPath)),
+      fd_(fd),
+      buffer_(std::make_unique<char[]>(kBufferSize)) {}
+
+AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
+    : path_(std::move(other.path_)),
+      temporaryPath_(std::move(other.temporaryPath_)),
+      fd_(std::exchange(other.fd_, -1)),
+      failure_(other.failure_),
+      buffer_(std::move(other.buffer_)),
+      buffered_(std::exchange(other.buffered_, 0)) {}
+
+AtomicFileWriter::~AtomicFileWriter() { discard(); }
+
+void AtomicFileWriter::discard() {
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    ::unlink(temporaryPath_.c_str());
+    fd_ = -1;
+}
+
+bool AtomicFileWriter::flush() {
+    const char* next = buffer_.get();
+    std::size_t left = buffered_;
+    while (left > 0 && failure_ == 0) {
+        const ssize_t written = ::write(fd_, next, left);
+        if (written < 0) {
+            if (errno != EINTR)
+                failure_ = errno;
+            continue;
+        }
+        next += written;
+        left -= std::size_t(written);
+    }
+    buffered_ = 0;
+    return failure_ == 0;
+}
+
+bool AtomicFileWriter::write(const void* bytes, std::size_t size) {
+    if (failure_ != 0 || fd_ < 0)
+        return false;
+    const char* from = static_cast<const char*>(bytes);
+    while (size > 0) {
+        if (buffered_ == kBufferSize && !flush())
+            return false;
+        const std::size_t chunk = std::min(size, kBufferSize - buffered_);
+        std::memcpy(buffer_.get() + buffered_, from, chunk);
+        buffered_ += chunk;
+        from += chunk;
+        size -= chunk;
+    }
+    return true;
+}
+
+Result<std::monostate> AtomicFileWriter::commit() {
+    if (fd_ < 0)
+        return makeError("the file was already closed");
+    if (!flush() || ::fsync(fd_) != 0) {
+        const int code = failure_ != 0 ? failure_ : errno;
+        discard();
+        return systemError(code);
+    }
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 || ::rename(temporaryPath_.c_str(), path_.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(temporaryPath_.c_str());
+        return systemError(code);
+    }
+    return std::monostate{};
+}

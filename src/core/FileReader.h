@@ -1,0 +1,43 @@
+// FileReader.h: reads a file front to back through a large buffer, for the
+// readers of capture files and logs, which must not hold a whole file in
+// memory. Tells a short file from a failing one.
+#pragma once
+
+#include "core/Result.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class FileReader {
+public:
+    static Result<FileReader> open(const std::string& path);
+
+    FileReader(FileReader&& other) noexcept;
+    FileReader& operator=(FileReader&&) = delete;
+    ~FileReader();
+
+    // The size the file had when it was opened.
+    uint64_t sizeBytes() const { return sizeBytes_; }
+
+    // Exactly `size` bytes, or false at the end of the file or on an error
+    // (then errorText() says which).
+    bool read(void* out, std::size_t size);
+    // Up to `size` bytes; 0 at the end of the file or on an error.
+    std::size_t readSome(void* out, std::size_t size);
+
+    // Empty after a clean end of file.
+    std::string errorText() const;
+
+private:
+    FileReader(int fd, uint64_t sizeBytes);
+    bool refill();
+
+    static constexpr std::size_t kBufferSize = 1 << 20;
+    int fd_ = -1;
+    uint64_t sizeBytes_ = 0;
+    int failure_ = 0;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+};
