@@ -34,6 +34,8 @@ struct ProgramState {
     // The frames for automatic sending are in the adapter; Device Setup and a
     // failed adapter open clear it.
     bool autoDataLoaded = false;
+    uint32_t hexFormat = 1;             // entry dialogs' number format: 1 hex, 0 decimal
+    uint32_t filterIdentifierSeed = 0;  // the CAN filter dialog's Custom identifier
     std::array<uint8_t, 29> identifierBitStates = filledBitStates();
 
 private:

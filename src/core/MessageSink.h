@@ -6,8 +6,8 @@
 #include <string>
 
 enum class MessageIcon { None, Information, Exclamation, Stop, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageReply { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageReply { Ok, Yes, No, Cancel };
 
 struct Message {
     int number = 0;  // string-table number of the text

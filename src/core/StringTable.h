@@ -18,8 +18,19 @@ constexpr int kCannotRunDevice = 5001;
 constexpr int kSetupFailed = 5026;
 constexpr int kCloseOldDocument = 5027;
 constexpr int kSelectProtocol = 5028;
+constexpr int kOpenFileError = 5089;
 constexpr int kStandardFrames = 6002;
 constexpr int kExtendedFrames = 6003;
+constexpr int kExportHeadingCan = 6004;
+constexpr int kExportHeadingDeviceNet = 6005;
+constexpr int kExportHeadingCanopen = 6006;
+constexpr int kProgressSaving = 7000;
+constexpr int kProgressLoading = 7001;
+constexpr int kProgressExporting = 7002;
+constexpr int kExportTitleLine = 7003;
+constexpr int kExportDateTime = 7005;
+constexpr int kExportMessageAmount = 7006;
+constexpr int kExportEnd = 7011;
 constexpr int kHelpFileName = 8000;
 constexpr int kHelpFileError = 8001;
 constexpr int kCopyRows = 9100;
@@ -108,6 +119,20 @@ constexpr int kSetupCaption = 9359;
 constexpr int kSettingsNotSaved = 9360;
 
 constexpr int kCannotReadCaptureYet = 9400;
+constexpr int kNotACaptureFile = 9410;
+constexpr int kDamagedFile = 9411;
+constexpr int kCannotReadFile = 9412;
+constexpr int kCannotSaveFile = 9413;
+constexpr int kSaveChanges = 9414;
+constexpr int kErrorCaption = 9420;
+constexpr int kProgressText = 9421;
+constexpr int kTextFilesFilter = 9422;
+constexpr int kAllFilesFilter = 9423;
+constexpr int kCandumpFilesFilter = 9424;
+constexpr int kCaptureFilesFilter = 9425;
+constexpr int kExportNameCan = 9426;
+constexpr int kExportNameDeviceNet = 9427;
+constexpr int kExportNameCanopen = 9428;
 
 // The text of `number`. Asking for a number the table lacks is a
 // programming error: it asserts, and answers an empty text in release builds.

@@ -15,16 +15,30 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
 }  // namespace
 
 MessageReply MessageBoxSink::show(const Message& message) {
     // The owner is the dialog's QWidget, handed over as an opaque pointer.
     QWidget* owner = message.owner ? static_cast<QWidget*>(const_cast<void*>(message.owner)) : applicationWindow_;
-    const bool yesNo = message.buttons == MessageButtons::YesNo;
     QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.caption), QString::fromStdString(message.text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
-    const int answer = box.exec();
-    if (!yesNo)
+                    boxButtons(message.buttons), owner);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageReply::Yes;
+    case QMessageBox::No:
+        return MessageReply::No;
+    case QMessageBox::Cancel:
+        return MessageReply::Cancel;
+    default:
         return MessageReply::Ok;
-    return answer == QMessageBox::Yes ? MessageReply::Yes : MessageReply::No;
+    }
 }
