@@ -3,17 +3,12 @@
 // buffers), and its modified flag. The capture itself is process-wide.
 #pragma once
 
-#include "core/AutoMessageItem.h"
-#include "core/ManualBuffer.h"
-
-#include <array>
-#include <cstdint>
-#include <vector>
+#include "core/DocumentContents.h"
 
 struct CaptureState;
 class ReceiveTimer;
 
-class CDataDoc {
+class CDataDoc : public DocumentContents {
 public:
     // Starts the receive timer, if no earlier document did.
     CDataDoc(CaptureState& capture, ReceiveTimer& receiveTimer);
@@ -26,18 +21,6 @@ public:
     void SetModifiedFlag(bool modified) { modified_ = modified; }
 
     CaptureState& capture() { return capture_; }
-
-    // Capture file format version, integer part and fraction.
-    int32_t formatVersion = 1;
-    double formatVersionFraction = 0.0;
-
-    uint32_t autoIntervalMs = 1;
-    uint32_t autoCycleMs = 1;
-    bool autoRunning = false;
-    std::vector<AutoMessageItem> autoItems;
-    uint32_t downloadedItemCount = 0;  // items in the list at the last download
-
-    std::array<ManualBuffer, 2> manualBuffers;
 
     bool clearing = false;  // only while Clear All runs
 
