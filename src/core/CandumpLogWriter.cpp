@@ -1,0 +1,42 @@
+#include "core/CandumpLogWriter.h"
+
+#include "core/AtomicFileWriter.h"
+#include "core/CandumpLine.h"
+#include "core/FrameStore.h"
+#include "core/StringTable.h"
+#include "core/VisibleRows.h"
+
+namespace {
+
+// Writes the records at positionOf(0 .. count) and commits.
+template <class PositionOf>
+Result<std::monostate> writeLines(AtomicFileWriter& out, const FrameStore& store, uint32_t count,
+                                  PositionOf positionOf, const ProgressCallback& progress) {
+    PercentProgress percent(count, progress);
+    bool written = true;
+    for (uint32_t i = 0; i < count && written; ++i) {
+        percent.before(i);
+        char line[kMaxCandumpLineChars + 1];
+        char* end = writeCandumpLine(line, store.at(positionOf(i)));
+        *end++ = '\n';
+        written = out.write(line, std::size_t(end - line));
+    }
+    // A failed write is reported by the commit, which also removes the
+    // temporary file.
+    auto committed = out.commit();
+    if (!committed)
+        return makeError(strings::kCannotSaveFile, committed.error().text);
+    return std::monostate{};
+}
+
+}  // namespace
+
+Result<std::monostate> writeCandumpLog(AtomicFileWriter& out, const FrameStore& store, const VisibleRows& rows,
+                                       const ProgressCallback& progress) {
+    return writeLines(out, store, rows.count(), [&rows](uint32_t row) { return rows.at(row); }, progress);
+}
+
+Result<std::monostate> writeCandumpLog(AtomicFileWriter& out, const FrameStore& store,
+                                       const ProgressCallback& progress) {
+    return writeLines(out, store, store.count(), [](uint32_t position) { return position; }, progress);
+}

@@ -1,0 +1,336 @@
+#include "core/AtomicFileWriter.h"
+#include "core/CandumpLine.h"
+#include "core/CandumpLogReader.h"
+#include "core/CandumpLogWriter.h"
+#include "core/FrameStore.h"
+#include "core/StringTable.h"
+#include "core/VisibleRows.h"
+
+#include "support/Frames.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+FrameRecord timed(CanFrame frame, uint32_t min, uint32_t sec, uint32_t ms, uint32_t us) {
+    FrameRecord record;
+    record.timeMin = min;
+    record.timeSec = sec;
+    record.timeMs = ms;
+    record.timeUs = us;
+    record.frame = frame;
+    return record;
+}
+
+std::string candumpLine(const FrameRecord& record) {
+    char line[kMaxCandumpLineChars];
+    return std::string(line, writeCandumpLine(line, record));
+}
+
+bool sameRecord(const FrameRecord& a, const FrameRecord& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+std::vector<FrameRecord> recordsOf(const FrameStore& store) {
+    std::vector<FrameRecord> records;
+    for (uint32_t i = 0; i < store.count(); ++i)
+        records.push_back(store.at(i));
+    return records;
+}
+
+// Opens and appends as File > Open does; the error of whichever failed.
+Result<std::monostate> load(const std::string& path, FrameStore& store, const ProgressCallback& progress = {}) {
+    auto reader = CandumpLogReader::open(path);
+    if (!reader)
+        return reader.error();
+    return reader->appendTo(store, progress);
+}
+
+void expectSameRecords(const std::vector<FrameRecord>& actual, const std::vector<FrameRecord>& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < actual.size(); ++i)
+        EXPECT_TRUE(sameRecord(actual[i], expected[i])) << "record " << i << ": " << candumpLine(actual[i]);
+}
+
+}  // namespace
+
+TEST(CandumpLine, WritesTheFormatsLinesByteForByte) {
+    struct Row {
+        const char* name;
+        FrameRecord record;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"standard data", timed(dataFrame(0x12, {0xAB, 0x01}), 1, 2, 3, 4), "(0000000062.003004) can0 012#AB01"},
+        {"extended data", timed(dataFrame(0x1234567, {0x00, 0xFF}, 1), 0, 0, 0, 1),
+         "(0000000000.000001) can0 01234567#00FF"},
+        {"zero-length data", timed(dataFrame(0x7FF), 0, 59, 999, 999), "(0000000059.999999) can0 7FF#"},
+        {"remote without length", timed(remoteFrame(0x123), 0, 0, 0, 0), "(0000000000.000000) can0 123#R"},
+        {"remote with length", timed(remoteFrame(0x1FFFFFFF, 4, 1), 0, 0, 0, 0),
+         "(0000000000.000000) can0 1FFFFFFF#R4"},
+        {"eight bytes", timed(dataFrame(0x100, {1, 2, 3, 4, 5, 6, 7, 8}), 0, 0, 0, 0),
+         "(0000000000.000000) can0 100#0102030405060708"},
+        {"more than ten digits of seconds", timed(dataFrame(0x1), 200000000, 0, 0, 0),
+         "(12000000000.000000) can0 001#"},
+        {"parts beyond their ranges carry over", timed(dataFrame(0x1), 0, 0, 1500, 2500),
+         "(0000000001.502500) can0 001#"},
+        {"a damaged standard identifier is cut to 11 bits", timed(dataFrame(0xFFFF), 0, 0, 0, 0),
+         "(0000000000.000000) can0 7FF#"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(candumpLine(row.record), row.expected) << row.name;
+
+    FrameRecord longRemote = timed(remoteFrame(0x123, 15), 0, 0, 0, 0);
+    EXPECT_EQ(candumpLine(longRemote), "(0000000000.000000) can0 123#R8") << "no remote length beyond 8";
+}
+
+TEST(CandumpLog, WritesShownRowsOrAllRecordsWithAFinalLineFeed) {
+    TempDir dir;
+    FrameStore store;
+    store.append(timed(dataFrame(0x100, {0x01}), 0, 0, 0, 0));
+    store.append(timed(dataFrame(0x200, {0x02}), 0, 1, 0, 0));
+    store.append(timed(remoteFrame(0x300), 0, 2, 0, 0));
+    VisibleRows rows;
+    rows.append(0);
+    rows.append(2);
+
+    std::vector<int> percents;
+    auto shown = AtomicFileWriter::create(dir.file("shown.log"));
+    ASSERT_TRUE(shown);
+    ASSERT_TRUE(writeCandumpLog(*shown, store, rows, [&](int percent) { percents.push_back(percent); }));
+    EXPECT_EQ(TempDir::read(dir.file("shown.log")),
+              "(0000000000.000000) can0 100#01\n"
+              "(0000000002.000000) can0 300#R\n");
+    EXPECT_EQ(percents, std::vector<int>{50});
+
+    auto all = AtomicFileWriter::create(dir.file("all.log"));
+    ASSERT_TRUE(all);
+    ASSERT_TRUE(writeCandumpLog(*all, store, {}));
+    EXPECT_EQ(TempDir::read(dir.file("all.log")),
+              "(0000000000.000000) can0 100#01\n"
+              "(0000000001.000000) can0 200#02\n"
+              "(0000000002.000000) can0 300#R\n");
+}
+
+TEST(CandumpLog, AFolderRemovedBeforeTheCommitIsReported) {
+    TempDir dir;
+    const std::string folder = dir.file("medium");
+    FrameStore store;
+    store.append(timed(dataFrame(0x100), 0, 0, 0, 0));
+    auto writer = AtomicFileWriter::create(folder + "/capture.log");
+    ASSERT_TRUE(writer);
+    std::filesystem::remove_all(folder);
+    const auto written = writeCandumpLog(*writer, store, {});
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().number, strings::kCannotSaveFile);
+    EXPECT_EQ(written.error().text, "No such file or directory");
+}
+
+TEST(CandumpLog, RoundTripKeepsEveryKindOfFrame) {
+    TempDir dir;
+    const std::vector<FrameRecord> records = {
+        timed(dataFrame(0x000), 0, 0, 0, 0),
+        timed(dataFrame(0x7FF, {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0x02, 0x03, 0x04}), 0, 0, 0, 1),
+        timed(dataFrame(0x1FFFFFFF, {0x5A}, 1), 0, 1, 2, 3),
+        timed(dataFrame(0x00000001, {}, 1), 0, 59, 999, 999),
+        timed(remoteFrame(0x123), 1, 0, 0, 0),
+        timed(remoteFrame(0x123, 8), 1, 0, 0, 0),
+        timed(remoteFrame(0x0ABCDEF0, 3, 1), 61, 30, 500, 250),
+    };
+    FrameStore store;
+    for (const FrameRecord& record : records)
+        store.append(record);
+    auto writer = AtomicFileWriter::create(dir.file("trip.log"));
+    ASSERT_TRUE(writer);
+    ASSERT_TRUE(writeCandumpLog(*writer, store, {}));
+
+    FrameStore loaded;
+    ASSERT_TRUE(load(dir.file("trip.log"), loaded));
+    expectSameRecords(recordsOf(loaded), records);
+}
+
+TEST(CandumpLog, TimesCountFromTheFirstFrameAndEarlierOnesShowZero) {
+    TempDir dir;
+    const std::string path = dir.file("abs.log");
+    TempDir::write(path,
+                   "(1700000000.123456) can0 123#11\r\n"
+                   "\r\n"
+                   "   \n"
+                   "(1700000061.123457) vcan1 124# R\n"
+                   "(1699999999.000000) can0 125#R2 T\r\n"
+                   "(1700000000.5) can0 00000126#0102");
+    auto reader = CandumpLogReader::open(path);
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->frameCount(), 4u);
+    std::vector<int> percents;
+    FrameStore store;
+    ASSERT_TRUE(reader->appendTo(store, [&](int percent) { percents.push_back(percent); }));
+    expectSameRecords(recordsOf(store), {
+                                            timed(dataFrame(0x123, {0x11}), 0, 0, 0, 0),
+                                            timed(dataFrame(0x124), 1, 1, 0, 1),
+                                            timed(remoteFrame(0x125, 2), 0, 0, 0, 0),
+                                            timed(dataFrame(0x126, {0x01, 0x02}, 1), 0, 0, 376, 544),
+                                        });
+    EXPECT_EQ(percents, (std::vector<int>{25, 50, 75}));
+}
+
+TEST(CandumpLog, LowerCaseHexAndAnEmptyFileAreAccepted) {
+    TempDir dir;
+    TempDir::write(dir.file("lower.log"), "(0000000000.000000) can0 7ff#abcdef\n(0000000000.000000) can0 123#r\n");
+    FrameStore store;
+    ASSERT_TRUE(load(dir.file("lower.log"), store));
+    expectSameRecords(recordsOf(store), {timed(dataFrame(0x7FF, {0xAB, 0xCD, 0xEF}), 0, 0, 0, 0),
+                                         timed(remoteFrame(0x123), 0, 0, 0, 0)});
+
+    TempDir::write(dir.file("empty.log"), "");
+    auto empty = CandumpLogReader::open(dir.file("empty.log"));
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->frameCount(), 0u);
+}
+
+TEST(CandumpLog, RefusesMalformedLinesNamingTheLineAndTheFault) {
+    const std::string good = "(1700000000.000000) can0 123#11\n";
+    struct Row {
+        const char* name;
+        std::string text;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"no time", "can0 123#11\n", "line 1: expected the time as (seconds.microseconds) at the start"},
+        {"time without fraction", "(1700000000) can0 123#11\n",
+         "line 1: expected the time as (seconds.microseconds) at the start"},
+        {"time with eleven digits of seconds", "(17000000000.000000) can0 123#11\n",
+         "line 1: expected the time as (seconds.microseconds) at the start"},
+        {"time not closed", good + "(1700000000.000000 can0 123#11\n",
+         "line 2: expected the time as (seconds.microseconds) at the start"},
+        {"missing interface", good + "\n(1700000000.000000)\n", "line 3: expected the interface name after the time"},
+        {"missing frame", "(1700000000.000000) can0\n", "line 1: expected the frame after the interface name"},
+        {"frame glued to the time", "(1700000000.000000)can0 123#11\n",
+         "line 1: expected the interface name after the time"},
+        {"no '#'", "(1700000000.000000) can0 12311\n", "line 1: expected '#' after the identifier"},
+        {"bad identifier digit", "(1700000000.000000) can0 12G#11\n", "line 1: expected '#' after the identifier"},
+        {"four identifier digits", "(1700000000.000000) can0 1234#11\n", "line 1: identifier needs 3 or 8 hex digits"},
+        {"standard identifier beyond 7FF", "(1700000000.000000) can0 800#11\n",
+         "line 1: standard identifier above 7FF"},
+        {"extended identifier beyond 1FFFFFFF", "(1700000000.000000) can0 40000000#11\n",
+         "line 1: extended identifier above 1FFFFFFF"},
+        {"error frame", "(1700000000.000000) can0 20000080#0000000000000000\n",
+         "line 1: error frames cannot be loaded"},
+        {"CAN FD frame", "(1700000000.000000) can0 123##0112233\n", "line 1: CAN FD frames cannot be loaded"},
+        {"odd hex digits", "(1700000000.000000) can0 123#112\n", "line 1: odd number of hex digits in the data"},
+        {"bad data digit", "(1700000000.000000) can0 123#1G\n", "line 1: bad hex digit in the data"},
+        {"nine data bytes", "(1700000000.000000) can0 123#112233445566778899\n", "line 1: more than 8 data bytes"},
+        {"remote length 9", "(1700000000.000000) can0 123#R9\n", "line 1: remote frame length needs one digit 0 to 8"},
+        {"remote length of two digits", "(1700000000.000000) can0 123#R10\n",
+         "line 1: remote frame length needs one digit 0 to 8"},
+        {"text after the flags", "(1700000000.000000) can0 123#11 T x\n",
+         "line 1: unexpected text after the frame and its flags"},
+        {"a lone CR inside the line", "(1700000000.000000) can0 123#11\r22\n", "line 1: bad hex digit in the data"},
+        {"a line too long to be a log line", good + std::string(2000, ' ') + "\n",
+         "line 2: longer than 1024 characters"},
+    };
+    TempDir dir;
+    for (const Row& row : rows) {
+        const std::string path = dir.file("bad.log");
+        TempDir::write(path, row.text);
+        const auto reader = CandumpLogReader::open(path);
+        ASSERT_FALSE(reader) << row.name;
+        EXPECT_EQ(reader.error().number, strings::kDamagedFile) << row.name;
+        EXPECT_EQ(reader.error().text, row.expected) << row.name;
+    }
+}
+
+TEST(CandumpLog, ADamagedLastLineFailsOpenBeforeAnythingIsStored) {
+    TempDir dir;
+    const std::string path = dir.file("long.log");
+    std::string text;
+    // Well past two reads of the file, so the fault is found only by reading all.
+    for (int i = 0; i < 100000; ++i)
+        text += "(1700000000.000000) can0 123#1122334455667788\n";
+    text += "(1700000000.000000) can0 123#1122334455667788 R x\n";
+    TempDir::write(path, text);
+    const auto reader = CandumpLogReader::open(path);
+    ASSERT_FALSE(reader);
+    EXPECT_EQ(reader.error().text, "line 100001: unexpected text after the frame and its flags");
+}
+
+TEST(CandumpLog, LinesSplitAcrossReadsOfTheFileAreReadWhole) {
+    TempDir dir;
+    const std::string path = dir.file("big.log");
+    std::string text;
+    std::vector<FrameRecord> expected;
+    // Lines of changing length and both line ends, over several of the
+    // file reader's 1 MB reads, so that reads cut them at many places.
+    constexpr uint32_t kFrames = 120000;
+    const char* payloads[] = {"", "01", "0102", "010203", "01020304", "0102030405", "010203040506",
+                              "01020304050607", "0102030405060708"};
+    for (uint32_t i = 0; i < kFrames; ++i) {
+        const int length = int(i % 9);
+        char line[96];
+        std::snprintf(line, sizeof line, "(%010u.%06u) can%u %03X#%s%s", 1000 + i / 1000, (i % 1000) * 1000,
+                      i % 3, i % 0x800, payloads[length], i % 2 ? "\r\n" : "\n");
+        text += line;
+        CanFrame frame;
+        frame.identifier = i % 0x800;
+        frame.length = uint8_t(length);
+        for (int b = 0; b < length; ++b)
+            frame.data[b] = uint8_t(b + 1);
+        expected.push_back(timed(frame, 0, i / 1000 % 60, i % 1000, 0));
+        expected.back().timeMin = i / 60000;
+    }
+    TempDir::write(path, text);
+    ASSERT_GT(text.size(), 4u << 20);
+    FrameStore store;
+    ASSERT_TRUE(load(path, store));
+    expectSameRecords(recordsOf(store), expected);
+}
+
+TEST(CandumpLog, AFileChangedBetweenCheckAndLoadIsReported) {
+    TempDir dir;
+    const std::string path = dir.file("moving.log");
+    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 124#22\n");
+    auto reader = CandumpLogReader::open(path);
+    ASSERT_TRUE(reader);
+    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 124#22\n(3.000000) can0 125#33\n");
+    FrameStore store;
+    const auto grown = reader->appendTo(store, {});
+    ASSERT_FALSE(grown);
+    EXPECT_EQ(grown.error().number, strings::kDamagedFile);
+    EXPECT_EQ(grown.error().text, "the file changed while it was loaded");
+
+    TempDir::write(path, "(1.000000) can0 123#11\n");
+    FrameStore shrunk;
+    EXPECT_FALSE(reader->appendTo(shrunk, {}));
+
+    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 1#22\n");
+    FrameStore damaged;
+    const auto broken = reader->appendTo(damaged, {});
+    ASSERT_FALSE(broken);
+    EXPECT_EQ(broken.error().text, "line 2: identifier needs 3 or 8 hex digits");
+}
+
+TEST(CandumpLog, AMissingFileCannotBeRead) {
+    TempDir dir;
+    const auto reader = CandumpLogReader::open(dir.file("missing.log"));
+    ASSERT_FALSE(reader);
+    EXPECT_EQ(reader.error().number, strings::kCannotReadFile);
+    EXPECT_EQ(reader.error().text, "No such file or directory");
+}
+
+TEST(CandumpLog, AFullStoreIsReportedNotIgnored) {
+    TempDir dir;
+    const std::string path = dir.file("three.log");
+    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 124#22\n(3.000000) can0 125#33\n");
+    auto reader = CandumpLogReader::open(path);
+    ASSERT_TRUE(reader);
+    FrameStore small(2);
+    const auto loaded = reader->appendTo(small, {});
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error().number, strings::kCannotReadFile);
+    EXPECT_EQ(loaded.error().text, "frame 3 could not be stored");
+}
