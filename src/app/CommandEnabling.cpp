@@ -19,6 +19,7 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
         return command - command::kRecentFile1 < windows.recentFileCount;
     switch (command) {
     case command::kNew:
+    case command::kOpen:
     case command::kPrintSetup:
     case command::kExit:
     case command::kToolbar:
@@ -45,6 +46,9 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
         return state.dataListOpen || state.chartOpen;
     case command::kGridLines:
     case command::kClearAll:
+    case command::kSave:
+    case command::kSaveAs:
+    case command::kExport:
         return state.dataListOpen;
     case command::kCapture:
         return state.dataListOpen && isCaptureEnabled(state.capture);
@@ -52,7 +56,7 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
         return state.dataListOpen && isStopEnabled(state.capture);
     default:
         // Zoom has no handler anywhere; the other commands arrive with the
-        // dialogs and files that carry them out.
+        // dialogs that carry them out.
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "cli/CellsCommand.h"
 
+#include "cli/CaptureInput.h"
 #include "cli/CliSupport.h"
 #include "protocol/FrameSyntax.h"
 #include "views/DataListCells.h"
@@ -11,13 +12,17 @@
 namespace {
 
 constexpr std::string_view kName = "vorelin-cli cells";
+constexpr std::size_t kFlushBytes = 1 << 20;
 
 constexpr std::string_view kUsage =
     "Usage: vorelin-cli cells --protocol can|devicenet|canopen FRAME...\n"
+    "       vorelin-cli cells --protocol can|devicenet|canopen --in FILE\n"
     "\n"
     "Prints the data list's cells for each FRAME as the list shows them under\n"
     "that protocol: one row per line, cells separated by a TAB, no heading,\n"
-    "rows numbered from 0, time and bus load 0.\n"
+    "rows numbered from 0, time and bus load 0. With --in, the rows the data\n"
+    "list shows after opening FILE (a capture file .orx or a candump log),\n"
+    "through the file's own filter conditions.\n"
     "\n"
     "FRAME is <id>#<data> or <id>#R[len]:\n"
     "  123#11223344    (3 hex digits: standard identifier, up to 7FF)\n"
@@ -27,19 +32,28 @@ constexpr std::string_view kUsage =
     "\n"
     "Options:\n"
     "  --protocol NAME  (can, devicenet or canopen: the columns to print)\n"
+    "  --in FILE        (print the rows of FILE instead of FRAMEs)\n"
     "  --help           (this text)\n"
     "\n"
-    "Exit status: 0 on success, 2 for bad usage or a malformed FRAME (then\n"
-    "nothing is printed on stdout).\n";
+    "Exit status: 0 on success, 1 when FILE cannot be read, 2 for bad usage,\n"
+    "a malformed FRAME or a malformed FILE (then nothing is printed on stdout).\n";
 
-std::optional<Protocol> protocolNamed(std::string_view name) {
-    if (name == "can")
-        return Protocol::can;
-    if (name == "devicenet")
-        return Protocol::deviceNet;
-    if (name == "canopen")
-        return Protocol::canopen;
-    return std::nullopt;
+int printFileRows(Protocol protocol, const std::string& path) {
+    CaptureInput input;
+    if (const int status = loadCaptureInput(kName, path, input); status != cli::kExitOk)
+        return status;
+    const CaptureState& capture = input.state->capture;
+    std::string text;
+    for (uint32_t row = 0; row < capture.rows.count(); ++row) {
+        appendDataListRow(protocol, row, capture.store.at(capture.rows.at(row)), text);
+        text += '\n';
+        if (text.size() >= kFlushBytes) {
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            text.clear();
+        }
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return cli::kExitOk;
 }
 
 struct SplitArguments {
@@ -56,7 +70,7 @@ SplitArguments splitArguments(const std::vector<std::string_view>& args) {
             continue;
         }
         split.options.push_back(args[i]);
-        if (args[i] == "--protocol" && i + 1 < args.size())
+        if ((args[i] == "--protocol" || args[i] == "--in") && i + 1 < args.size())
             split.options.push_back(args[++i]);
     }
     return split;
@@ -67,6 +81,7 @@ SplitArguments splitArguments(const std::vector<std::string_view>& args) {
 int runCellsCommand(const std::vector<std::string_view>& args) {
     const SplitArguments split = splitArguments(args);
     std::optional<Protocol> protocol;
+    std::optional<std::string_view> inputPath;
 
     cli::OptionReader reader(kName, split.options);
     while (reader.next()) {
@@ -75,15 +90,13 @@ int runCellsCommand(const std::vector<std::string_view>& args) {
             return cli::kExitOk;
         }
         if (reader.is("--protocol")) {
-            auto name = reader.value();
-            if (!name)
+            protocol = cli::protocolValue(reader);
+            if (!protocol)
                 return cli::kExitUsage;
-            protocol = protocolNamed(*name);
-            if (!protocol) {
-                cli::reportError(kName, "bad value '" + std::string(*name) +
-                                            "' for --protocol (expected can, devicenet or canopen)");
+        } else if (reader.is("--in")) {
+            inputPath = reader.value();
+            if (!inputPath)
                 return cli::kExitUsage;
-            }
         } else {
             return reader.rejectUnknown();
         }
@@ -92,6 +105,12 @@ int runCellsCommand(const std::vector<std::string_view>& args) {
         cli::reportError(kName, "missing --protocol (see --help)");
         return cli::kExitUsage;
     }
+    if (inputPath && !split.frames.empty()) {
+        cli::reportError(kName, "give FRAMEs or --in FILE, not both");
+        return cli::kExitUsage;
+    }
+    if (inputPath)
+        return printFileRows(*protocol, std::string(*inputPath));
     if (split.frames.empty()) {
         cli::reportError(kName, "missing FRAME (see --help)");
         return cli::kExitUsage;

@@ -3,6 +3,8 @@
 #include "cli/CaptureCommand.h"
 #include "cli/CellsCommand.h"
 #include "cli/CliSupport.h"
+#include "cli/ExportCommand.h"
+#include "cli/InfoCommand.h"
 
 #include <cstdio>
 #include <string>
@@ -16,7 +18,10 @@ constexpr std::string_view kUsage =
     "\n"
     "Subcommands:\n"
     "  capture   (capture live for a while and count generated, stored and lost frames)\n"
-    "  cells     (print the data list's cells for frames given as 123#11223344)\n"
+    "  cells     (print the data list's cells for frames given as 123#11223344, or of a file)\n"
+    "  export    (write a file's shown rows as a text log or candump log)\n"
+    "  convert   (turn a capture file into a candump log and back)\n"
+    "  info      (print a capture file's header)\n"
     "\n"
     "Run 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n";
 
@@ -38,6 +43,12 @@ int main(int argc, char** argv) {
         return runCaptureCommand(args);
     if (subcommand == "cells")
         return runCellsCommand(args);
+    if (subcommand == "export")
+        return runExportCommand(args);
+    if (subcommand == "convert")
+        return runConvertCommand(args);
+    if (subcommand == "info")
+        return runInfoCommand(args);
     cli::reportError("vorelin-cli", "unknown subcommand '" + std::string(subcommand) + "' (see --help)");
     return cli::kExitUsage;
 }

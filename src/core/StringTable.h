@@ -118,7 +118,6 @@ constexpr int kAdapterModel = 9358;
 constexpr int kSetupCaption = 9359;
 constexpr int kSettingsNotSaved = 9360;
 
-constexpr int kCannotReadCaptureYet = 9400;
 constexpr int kNotACaptureFile = 9410;
 constexpr int kDamagedFile = 9411;
 constexpr int kCannotReadFile = 9412;

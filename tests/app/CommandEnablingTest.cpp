@@ -43,15 +43,16 @@ protected:
 
 TEST_F(CommandEnablingTest, WithoutADocumentOnlyTheApplicationCommandsWork) {
     EXPECT_EQ(enabledCommands(state, windows),
-              (std::set<int>{command::kNew, command::kPrintSetup, command::kExit, command::kToolbar, command::kStatusBar,
-                             command::kHelpTopics, command::kAbout}));
+              (std::set<int>{command::kNew, command::kOpen, command::kPrintSetup, command::kExit, command::kToolbar,
+                             command::kStatusBar, command::kHelpTopics, command::kAbout}));
 }
 
 TEST_F(CommandEnablingTest, IdleDataListCanCaptureButNotStop) {
     openDataList(Protocol::can);
     const std::set<int> enabled = enabledCommands(state, windows);
     for (int number : {command::kCapture, command::kClearAll, command::kSetup, command::kClose, command::kFont,
-                       command::kGridLines, command::kProtocolDeviceNet, command::kProtocolCanopen})
+                       command::kGridLines, command::kProtocolDeviceNet, command::kProtocolCanopen, command::kSave,
+                       command::kSaveAs, command::kExport})
         EXPECT_TRUE(enabled.count(number)) << number;
     for (int number : {command::kStop, command::kProtocolCan, command::kZoom, command::kChartXT})
         EXPECT_FALSE(enabled.count(number)) << number;

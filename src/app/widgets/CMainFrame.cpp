@@ -5,6 +5,9 @@
 #include "app/MainFrameTick.h"
 #include "app/ProgramState.h"
 #include "app/RecentFileList.h"
+#include "app/CaptureDocumentFile.h"
+#include "app/ExportRows.h"
+#include "app/OpenedCapture.h"
 #include "app/widgets/CAboutDlg.h"
 #include "app/widgets/CNewDocDlg.h"
 #include "app/widgets/CViewChart.h"
@@ -19,7 +22,9 @@
 #include "core/StringTable.h"
 #include "device/widgets/CDeviceSetupDlg.h"
 #include "driver/KeshApi.h"
+#include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
+#include "views/widgets/CProgressDlg.h"
 #include "views/widgets/CViewDataList.h"
 #include "views/widgets/TableText.h"
 
@@ -40,6 +45,14 @@ constexpr int kTickIntervalMs = 800;
 constexpr int kStatusPaneMinimumWidth = 50;
 
 QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+// The document kind's file filter and extension, fields 3 and 4 of its
+// document string.
+QString documentStringField(int index) {
+    return tableText(strings::kDocumentKind).split(QLatin1Char('\n')).value(index);
+}
+QString vorelinFilesFilter() { return documentStringField(3); }
+QString documentSuffix() { return documentStringField(4).remove(QLatin1Char('.')); }
 
 }  // namespace
 
@@ -122,7 +135,11 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::connectCommands() {
     using namespace command;
     actions_->setHandler(kNew, [this] { newDocument(); });
+    actions_->setHandler(kOpen, [this] { openFile(); });
     actions_->setHandler(kClose, [this] { closeActiveDocument(); });
+    actions_->setHandler(kSave, [this] { save(); });
+    actions_->setHandler(kSaveAs, [this] { saveAs(); });
+    actions_->setHandler(kExport, [this] { exportRows(); });
     actions_->setHandler(kPrintSetup, [this] { pageSetup(); });
     actions_->setHandler(kExit, [this] { close(); });
     actions_->setHandler(kToolbar, [this] { toolbar_->setVisible(toolbar_->isHidden()); });
@@ -196,13 +213,154 @@ void CMainFrame::documentWindowsChanged() {
 }
 
 bool CMainFrame::openDocumentFile(const QString& path) {
-    const std::string nativePath = QDir::toNativeSeparators(path).toStdString();
-    Message message = applicationMessage(strings::kCannotReadCaptureYet, MessageIcon::Exclamation);
-    message.text = strings::format(strings::kCannotReadCaptureYet, {nativePath});
-    messages_.show(message);
-    recentFiles_.remove(path.toStdString());
+    const std::string filePath = path.toStdString();
+    auto opened = OpenedCapture::open(filePath);
+    if (!opened) {
+        showFileMessage(path, opened.error().number, opened.error().text);
+        recentFiles_.remove(filePath);
+        rebuildMenus();
+        return false;
+    }
+    if (!saveModifiedDocument())
+        return false;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        delete window;
+    state_.protocol = Protocol::can;
+    auto* window = static_cast<CMDIChildWndDataList*>(openDocument(DocumentKind::dataList));
+    CProgressDlg progress(this);
+    progress.show();
+    const auto loaded = opened->loadInto(state_, window->document(), [&progress](int percent) {
+        progress.showProgress(percent, strings::kProgressLoading);
+    });
+    progress.close();
+    finishLoading(window);
+    if (!loaded) {
+        // The check before loading passed, so this is the medium failing
+        // part way: the document keeps what could be read, marked changed.
+        showFileMessage(path, loaded.error().number, loaded.error().text);
+        window->document().SetModifiedFlag(true);
+        return false;
+    }
+    window->setFilePath(path);
+    recentFiles_.add(filePath);
     rebuildMenus();
-    return false;
+    return true;
+}
+
+void CMainFrame::finishLoading(CMDIChildWndDataList* window) {
+    state_.dataListOpen = true;
+    window->view()->SetProtocol(Protocol::can);
+    state_.capture.filterCursor = 0;
+    classifyPass(state_.capture, state_.filter);
+    window->view()->showRowCount(state_.capture.rows.count());
+    refreshStatusPanes();
+    updateCommandStates();
+}
+
+void CMainFrame::showFileMessage(const QString& path, int number, const std::string& detail) {
+    Message message = applicationMessage(number, MessageIcon::Exclamation);
+    message.text = strings::format(number, {QDir::toNativeSeparators(path).toStdString(), detail});
+    messages_.show(message);
+}
+
+void CMainFrame::openFile() {
+    const QString filter = QStringList{tableText(strings::kCaptureFilesFilter), vorelinFilesFilter(),
+                                       tableText(strings::kCandumpFilesFilter), tableText(strings::kAllFilesFilter)}
+                               .join(QStringLiteral(";;"));
+    const QString path = fileNames_->openFileName(this, filter);
+    if (!path.isEmpty())
+        openDocumentFile(path);
+}
+
+void CMainFrame::save() {
+    CMDIChildWndDataList* window = dataListWindow();
+    if (!window)
+        return;
+    // A candump log opens as a capture; it is saved as one, under a new name.
+    if (window->filePath().isEmpty() || !window->filePath().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive))
+        saveAs();
+    else
+        saveDocumentTo(window, window->filePath());
+}
+
+void CMainFrame::saveAs() {
+    CMDIChildWndDataList* window = dataListWindow();
+    if (!window)
+        return;
+    const QString path = fileNames_->saveFileName(this, window->filePath(), vorelinFilesFilter(), documentSuffix());
+    if (!path.isEmpty())
+        saveDocumentTo(window, path);
+}
+
+bool CMainFrame::saveDocumentTo(CMDIChildWndDataList* window, const QString& path) {
+    CProgressDlg progress(this);
+    progress.show();
+    const auto saved = saveCaptureDocument(path.toStdString(), state_, window->document(), [&progress](int percent) {
+        progress.showProgress(percent, strings::kProgressSaving);
+    });
+    progress.close();
+    if (!saved) {
+        showFileMessage(path, saved.error().number, saved.error().text);
+        return false;
+    }
+    window->document().SetModifiedFlag(false);
+    window->setFilePath(path);
+    recentFiles_.add(path.toStdString());
+    rebuildMenus();
+    return true;
+}
+
+bool CMainFrame::saveModifiedDocument() {
+    CMDIChildWndDataList* window = dataListWindow();
+    if (!window || !window->document().IsModified())
+        return true;
+    Message question = applicationMessage(strings::kSaveChanges, MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+    question.text = strings::format(strings::kSaveChanges, {window->windowTitle().toStdString()});
+    switch (messages_.show(question)) {
+    case MessageReply::Yes:
+        if (window->filePath().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive))
+            return saveDocumentTo(window, window->filePath());
+        saveAs();
+        return !window->document().IsModified();
+    case MessageReply::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::exportRows() {
+    static constexpr int kDefaultNames[] = {strings::kExportNameCan, strings::kExportNameDeviceNet,
+                                            strings::kExportNameCanopen};
+    const int layout = state_.protocol == Protocol::can ? 0 : state_.protocol == Protocol::deviceNet ? 1 : 2;
+    const QString textFilter = tableText(strings::kTextFilesFilter);
+    const QString filter = QStringList{textFilter, tableText(strings::kCandumpFilesFilter),
+                                       tableText(strings::kAllFilesFilter)}
+                               .join(QStringLiteral(";;"));
+    const QString path = fileNames_->saveFileName(this, tableText(kDefaultNames[layout]), filter, QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+    const ExportFormat format =
+        path.endsWith(QStringLiteral(".log"), Qt::CaseInsensitive) ? ExportFormat::candumpLog : ExportFormat::textLog;
+    std::unique_ptr<CProgressDlg> progress;
+    const auto exported = exportShownRows(path.toStdString(), format, state_.protocol, state_.capture,
+                                          [this, &progress](int percent) {
+                                              if (!progress) {
+                                                  progress = std::make_unique<CProgressDlg>(this);
+                                                  progress->show();
+                                              }
+                                              progress->showProgress(percent, strings::kProgressExporting);
+                                          });
+    progress.reset();
+    if (exported)
+        return;
+    if (exported.error().number == strings::kOpenFileError) {
+        Message message = applicationMessage(strings::kOpenFileError, MessageIcon::Stop);
+        message.caption = strings::text(strings::kErrorCaption);
+        messages_.show(message);
+        return;
+    }
+    showFileMessage(path, exported.error().number, exported.error().text);
 }
 
 void CMainFrame::openRecentFile(int index) {
@@ -260,8 +418,9 @@ void CMainFrame::newDocument() {
 }
 
 void CMainFrame::closeActiveDocument() {
-    if (QMdiSubWindow* active = mdiArea_->activeSubWindow())
-        active->close();
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    if (active && (active != dataListWindow() || saveModifiedDocument()))
+        delete active;
 }
 
 void CMainFrame::selectProtocol(Protocol protocol) {
@@ -324,6 +483,11 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    mdiArea_->closeAllSubWindows();
+    if (!saveModifiedDocument()) {
+        event->ignore();
+        return;
+    }
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        delete window;
     event->accept();
 }

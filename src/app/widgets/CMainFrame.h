@@ -7,6 +7,7 @@
 #include "app/NewDocRules.h"
 #include "app/StatusPanes.h"
 #include "app/widgets/AppEnvironment.h"
+#include "app/widgets/FileNameChooser.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -46,8 +47,13 @@ public:
 
     // Opens a document window of `kind`, maximised.
     QMdiSubWindow* openDocument(DocumentKind kind);
-    // Opens a capture file as a document; tells the user when it cannot.
+    // Opens a capture file or candump log as the data list document, in
+    // place of the open one (offering to save it first). Tells the user when
+    // the file cannot be opened; the open capture then stays as it was.
     bool openDocumentFile(const QString& path);
+
+    // Tests answer the file dialogs through their own chooser.
+    void setFileNameChooser(FileNameChooser* chooser) { fileNames_ = chooser; }
 
     CViewDataList* dataListView() const;
     CViewChart* chartView() const;
@@ -75,6 +81,16 @@ private:
     QPrinter& printer();
 
     void newDocument();
+    void openFile();
+    void save();
+    void saveAs();
+    bool saveDocumentTo(CMDIChildWndDataList* window, const QString& path);
+    // Asks whether to save a modified document before it goes; false when
+    // the user cancelled or the save failed.
+    bool saveModifiedDocument();
+    void exportRows();
+    void finishLoading(CMDIChildWndDataList* window);
+    void showFileMessage(const QString& path, int number, const std::string& detail);
     void closeActiveDocument();
     void selectProtocol(Protocol protocol);
     void selectChartMode(int mode);
@@ -102,4 +118,6 @@ private:
     MenuSet menuSet_ = MenuSet::noDocument;
     QTimer tickTimer_;
     std::unique_ptr<QPrinter> printer_;
+    FileDialogChooser fileDialogs_;
+    FileNameChooser* fileNames_ = &fileDialogs_;
 };

@@ -8,6 +8,8 @@
 #include "views/widgets/CViewDataList.h"
 #include "views/widgets/TableText.h"
 
+#include <QFileInfo>
+
 namespace {
 
 void prepareDocumentWindow(QMdiSubWindow* window) {
@@ -26,6 +28,11 @@ CMDIChildWndDataList::CMDIChildWndDataList(ProgramState& state, ReceiveTimer& re
     prepareDocumentWindow(this);
     setWidget(view_);
     state_.dataListOpen = true;
+}
+
+void CMDIChildWndDataList::setFilePath(const QString& path) {
+    filePath_ = path;
+    setWindowTitle(QFileInfo(path).fileName());
 }
 
 CMDIChildWndDataList::~CMDIChildWndDataList() {

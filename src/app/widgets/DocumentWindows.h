@@ -27,8 +27,13 @@ public:
     CDataDoc& document() const { return *document_; }
     CViewDataList* view() const { return view_; }
 
+    // The file the document was opened from or saved to; empty for a new one.
+    const QString& filePath() const { return filePath_; }
+    void setFilePath(const QString& path);
+
 private:
     ProgramState& state_;
+    QString filePath_;
     std::unique_ptr<CDataDoc> document_;
     CViewDataList* view_;
 };

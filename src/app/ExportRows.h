@@ -1,0 +1,20 @@
+// ExportRows.h: File > Export and the command-line export: the rows the data
+// list shows, as a text log in the layout of a protocol or as a candump log.
+// The file is written whole or not at all.
+#pragma once
+
+#include "core/PercentProgress.h"
+#include "core/Result.h"
+
+#include <string>
+#include <variant>
+
+struct CaptureState;
+enum class Protocol : int;
+
+enum class ExportFormat { textLog, candumpLog };
+
+// Errors: 5089 when the file cannot be created, 9413 when writing fails;
+// the text is the system's reason.
+Result<std::monostate> exportShownRows(const std::string& path, ExportFormat format, Protocol protocol,
+                                       const CaptureState& capture, const ProgressCallback& progress);

@@ -1,0 +1,82 @@
+#include "app/OpenedCapture.h"
+
+#include "app/CaptureDocumentFile.h"
+#include "app/CaptureFileReader.h"
+#include "app/ProgramState.h"
+#include "core/CandumpLogReader.h"
+#include "core/DocumentContents.h"
+#include "core/FileReader.h"
+#include "core/StringTable.h"
+
+#include <optional>
+
+namespace {
+
+// A candump log is text whose first line opens with the time in brackets;
+// a capture file starts with a float, whose bytes never read as "(".
+Result<bool> startsLikeCandumpLog(const std::string& path) {
+    auto file = FileReader::open(path);
+    if (!file)
+        return file.error();
+    char first = 0;
+    while (file->read(&first, 1)) {
+        if (first != ' ' && first != '\t' && first != '\r' && first != '\n')
+            return first == '(';
+    }
+    return false;
+}
+
+}  // namespace
+
+struct OpenedCapture::Source {
+    std::optional<CaptureFileReader> captureFile;
+    std::optional<CandumpLogReader> candumpLog;
+};
+
+OpenedCapture::OpenedCapture(std::unique_ptr<Source> source) : source_(std::move(source)) {}
+OpenedCapture::OpenedCapture(OpenedCapture&&) noexcept = default;
+OpenedCapture::~OpenedCapture() = default;
+
+Result<OpenedCapture> OpenedCapture::open(const std::string& path) {
+    const auto candump = startsLikeCandumpLog(path);
+    if (!candump)
+        return makeError(strings::kCannotReadFile, candump.error().text);
+    auto source = std::make_unique<Source>();
+    if (*candump) {
+        auto log = CandumpLogReader::open(path);
+        if (!log)
+            return log.error();
+        source->candumpLog.emplace(std::move(*log));
+    } else {
+        auto file = CaptureFileReader::open(path);
+        if (!file)
+            return file.error();
+        source->captureFile.emplace(std::move(*file));
+    }
+    return OpenedCapture(std::move(source));
+}
+
+bool OpenedCapture::isCandumpLog() const { return source_->candumpLog.has_value(); }
+
+Result<std::monostate> OpenedCapture::loadInto(ProgramState& state, DocumentContents& document,
+                                               const ProgressCallback& progress) {
+    if (source_->captureFile)
+        return loadCaptureContents(*source_->captureFile, state, document, progress);
+
+    // A log is a finished capture with no settings of its own: capture stays
+    // off, and no filter hides any of its frames.
+    CaptureState& capture = state.capture;
+    capture.capturing = false;
+    capture.clearEverything();
+    state.filter.conditions.clear();
+    state.filter.filterActiveWord = 0;
+    document = DocumentContents();
+    auto appended = source_->candumpLog->appendTo(capture.store, progress);
+    if (!appended) {
+        capture.clearEverything();
+        return appended;
+    }
+    state.protocol = Protocol::can;
+    capture.dataChanged = false;
+    return std::monostate{};
+}

@@ -1,0 +1,83 @@
+#include "cli/InfoCommand.h"
+
+#include "app/CaptureFileReader.h"
+#include "cli/CliSupport.h"
+#include "core/StringTable.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr std::string_view kName = "vorelin-cli info";
+
+constexpr std::string_view kUsage =
+    "Usage: vorelin-cli info FILE.orx\n"
+    "\n"
+    "Prints the header of a capture file, one 'name value' line per field in\n"
+    "the order of the file, the three counts included:\n"
+    "  format_version, auto_cycle_ms, auto_interval_ms, capturing, configured,\n"
+    "  baud_rate_kbps, work_mode, filter_identifier_seed, protocol,\n"
+    "  data_list_open, chart_open, chart_mode, hex_format, records, conditions,\n"
+    "  filter_active_word, filter_mode, frame_type, auto_items\n"
+    "\n"
+    "Exit status: 0 on success, 1 when FILE cannot be read, 2 for bad usage\n"
+    "or a file that is not a whole capture file.\n";
+
+std::string shortestFloat(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+}  // namespace
+
+int runInfoCommand(const std::vector<std::string_view>& args) {
+    std::optional<std::string_view> path;
+    for (std::string_view arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage.data(), stdout);
+            return cli::kExitOk;
+        }
+        if (arg.starts_with('-') || path) {
+            cli::reportError(kName, "unexpected argument '" + std::string(arg) + "' (see --help)");
+            return cli::kExitUsage;
+        }
+        path = arg;
+    }
+    if (!path) {
+        cli::reportError(kName, "missing FILE (see --help)");
+        return cli::kExitUsage;
+    }
+    const auto file = CaptureFileReader::open(std::string(*path));
+    if (!file) {
+        cli::reportCaptureFileError(kName, *path, file.error());
+        return cli::captureFileExitStatus(file.error());
+    }
+    const CaptureFileSettings& header = file->settings();
+    const std::pair<const char*, std::string> fields[] = {
+        {"format_version", shortestFloat(header.formatVersion)},
+        {"auto_cycle_ms", std::to_string(header.autoCycleMs)},
+        {"auto_interval_ms", std::to_string(header.autoIntervalMs)},
+        {"capturing", std::to_string(header.capturing)},
+        {"configured", std::to_string(header.configured)},
+        {"baud_rate_kbps", std::to_string(header.baudRateKbps)},
+        {"work_mode", std::to_string(header.workMode)},
+        {"filter_identifier_seed", std::to_string(header.filterIdentifierSeed)},
+        {"protocol", std::to_string(header.protocol)},
+        {"data_list_open", std::to_string(header.dataListOpen)},
+        {"chart_open", std::to_string(header.chartOpen)},
+        {"chart_mode", std::to_string(header.chartMode)},
+        {"hex_format", std::to_string(header.hexFormat)},
+        {"records", std::to_string(file->recordCount())},
+        {"conditions", std::to_string(file->conditionCount())},
+        {"filter_active_word", std::to_string(header.filterActiveWord)},
+        {"filter_mode", std::to_string(header.filterMode)},
+        {"frame_type", std::to_string(header.frameType)},
+        {"auto_items", std::to_string(file->autoItemCount())},
+    };
+    for (const auto& [name, value] : fields)
+        std::printf("%s %s\n", name, value.c_str());
+    return cli::kExitOk;
+}

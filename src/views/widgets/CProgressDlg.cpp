@@ -1,0 +1,53 @@
+#include "views/widgets/CProgressDlg.h"
+
+#include "core/StringTable.h"
+#include "views/widgets/TableText.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDarkTextAbovePercent = 50;
+
+// The percentage drawn over the bar: white once the filled part lies under
+// it, black before, so that it stays readable either way.
+class PercentBar : public QProgressBar {
+public:
+    PercentBar() {
+        setRange(0, 100);
+        setTextVisible(false);
+        setMinimumWidth(260);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QProgressBar::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(value() > kDarkTextAbovePercent ? Qt::white : Qt::black);
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("%1%").arg(value()));
+    }
+};
+
+}  // namespace
+
+CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent), bar_(new PercentBar) {
+    setModal(false);
+    bar_->setObjectName(QStringLiteral("progress"));
+    bar_->setValue(0);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tableText(strings::kProgressText)));
+    layout->addWidget(bar_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CProgressDlg::showProgress(int percent, int titleString) {
+    bar_->setValue(percent);
+    bar_->setAccessibleDescription(QStringLiteral("%1%").arg(percent));
+    setWindowTitle(tableText(titleString));
+    repaint();
+}
+
+int CProgressDlg::percent() const { return bar_->value(); }
