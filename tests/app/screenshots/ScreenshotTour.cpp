@@ -1,6 +1,7 @@
 // vorelin-screenshot-tour: takes the README's pictures on a real X display
-// (Xvfb): the New dialog, Device Setup and the main window over a live
-// CANopen capture of the simulated adapter. Usage: vorelin-screenshot-tour DIR
+// (Xvfb): the New dialog, Device Setup, the main window over a live CANopen
+// capture of the simulated adapter, and the progress window.
+// Usage: vorelin-screenshot-tour DIR
 #include "app/CommandIds.h"
 #include "app/ProgramState.h"
 #include "app/RecentFileList.h"
@@ -8,8 +9,10 @@
 #include "app/widgets/CNewDocDlg.h"
 #include "app/widgets/MessageBoxSink.h"
 #include "core/ReceiveTimer.h"
+#include "core/StringTable.h"
 #include "device/widgets/CDeviceSetupDlg.h"
 #include "driver/Backend.h"
+#include "views/widgets/CProgressDlg.h"
 #include "widgets/ModalDialog.h"
 
 #include <QAction>
@@ -79,6 +82,12 @@ int main(int argc, char** argv) {
         frame.commandAction(command::kCapture)->trigger();
         QTest::qWait(4000);
         saved &= saveScreen(out.filePath(QStringLiteral("main-window.png")));
+
+        CProgressDlg progress(&frame);
+        progress.show();
+        progress.showProgress(64, strings::kProgressSaving);
+        QTest::qWait(300);
+        saved &= progress.grab().save(out.filePath(QStringLiteral("progress.png")));
         messages.setApplicationWindow(nullptr);
     }
     receiveTimer.stop();

@@ -1,0 +1,189 @@
+// File > Open, Save, Save As and Export in the main window, with the file
+// dialogs answered by the test.
+#include "MainFrameFixture.h"
+
+#include "support/Frames.h"
+#include "support/TempDir.h"
+#include "views/widgets/CViewDataList.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <deque>
+
+namespace {
+
+class ScriptedFileNames : public FileNameChooser {
+public:
+    QString openFileName(QWidget*, const QString& filter) override {
+        filters.push_back(filter);
+        return next();
+    }
+    QString saveFileName(QWidget*, const QString& suggestedName, const QString& filter,
+                         const QString& defaultSuffix) override {
+        suggestedNames.push_back(suggestedName);
+        filters.push_back(filter);
+        suffixes.push_back(defaultSuffix);
+        return next();
+    }
+
+    std::deque<QString> answers;
+    QStringList suggestedNames;
+    QStringList filters;
+    QStringList suffixes;
+
+private:
+    QString next() {
+        if (answers.empty())
+            return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class MainFrameFiles : public MainFrameFixture {
+protected:
+    void SetUp() override {
+        MainFrameFixture::SetUp();
+        frame->setFileNameChooser(&fileNames);
+    }
+
+    QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
+
+    void storeFrames(uint32_t count) {
+        for (uint32_t i = 0; i < count; ++i)
+            state.capture.store.append(frameRecord(0x100 + i, {uint8_t(i)}));
+        state.capture.dataChanged = true;
+        frame->tick();
+    }
+
+    QMdiSubWindow* documentWindow() const { return frame->mdiArea()->subWindowList().value(0); }
+
+    TempDir dir;
+    ScriptedFileNames fileNames;
+};
+
+}  // namespace
+
+TEST_F(MainFrameFiles, SaveAsThenOpenBringsTheCaptureBackAsCan) {
+    runNew(QStringLiteral("deviceNet"));
+    storeFrames(5);
+    fileNames.answers = {path("bench.orx")};
+    action(command::kSave)->trigger();  // a new document has no name yet: Save asks
+    EXPECT_EQ(fileNames.filters.value(0), "Vorelin Files (*.orx)");
+    EXPECT_EQ(fileNames.suffixes.value(0), "orx");
+    ASSERT_EQ(TempDir::read(dir.file("bench.orx"))->size(), 178u + 5u * 38u);
+    EXPECT_EQ(documentWindow()->windowTitle(), "bench.orx");
+    EXPECT_EQ(recentFiles.paths(), std::vector<std::string>{dir.file("bench.orx")});
+    EXPECT_FALSE(state.capture.dataChanged);
+
+    state.capture.store.append(frameRecord(0x7FF));  // changed since: Open asks first
+    state.capture.dataChanged = true;
+    frame->tick();
+    messages.answerYesNoCancel(MessageReply::No);
+    fileNames.answers = {path("bench.orx")};
+    action(command::kOpen)->trigger();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].number, 9414);
+    EXPECT_EQ(messages.shown()[0].text, "Save changes to bench.orx?");
+
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(state.capture.store.count(), 5u);
+    EXPECT_EQ(state.capture.rows.count(), 5u);
+    EXPECT_EQ(state.protocol, Protocol::can) << "a loaded capture reads as CAN";
+    EXPECT_EQ(frame->dataListView()->protocol(), Protocol::can);
+    EXPECT_EQ(frame->dataListView()->shownRowCount(), 5u);
+    EXPECT_EQ(documentWindow()->windowTitle(), "bench.orx");
+    EXPECT_EQ(state.capture.store.at(4).frame.identifier, 0x104u);
+}
+
+TEST_F(MainFrameFiles, CancellingTheSavePromptKeepsTheOpenCapture) {
+    runNew(QStringLiteral("can"));
+    storeFrames(2);
+    TempDir::write(dir.file("other.log"), "(1.000000) can0 123#\n");
+    fileNames.answers = {path("other.log")};
+    action(command::kOpen)->trigger();  // the recording sink cancels
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(state.capture.store.count(), 2u);
+    EXPECT_EQ(documentWindow()->windowTitle(), "Untitled");
+}
+
+TEST_F(MainFrameFiles, ADamagedFileIsRefusedBeforeTheOpenCaptureChanges) {
+    runNew(QStringLiteral("canopen"));
+    storeFrames(3);
+    TempDir::write(dir.file("cut.orx"), std::string(120, '\0'));
+    TempDir::write(dir.file("bad.log"), "(1.000000) can0 123#11\n(2.000000) can0 123#1\n");
+    for (const char* name : {"cut.orx", "bad.log"}) {
+        fileNames.answers = {path(name)};
+        action(command::kOpen)->trigger();
+    }
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].number, 9411);
+    EXPECT_EQ(messages.shown()[0].text, dir.file("cut.orx") + "\n\nis damaged: 120 bytes, but its header promises 178");
+    EXPECT_EQ(messages.shown()[1].number, 9411);
+    EXPECT_NE(messages.shown()[1].text.find("line 2"), std::string::npos) << messages.shown()[1].text;
+    EXPECT_EQ(state.capture.store.count(), 3u);
+    EXPECT_EQ(state.protocol, Protocol::canopen);
+}
+
+TEST_F(MainFrameFiles, ACandumpLogOpensWithTimesFromItsFirstFrame) {
+    TempDir::write(dir.file("bus.log"), "(1700000000.123456) can0 123#11223344\n"
+                                        "(1700000001.000000) can0 18FF1234#R\n");
+    ASSERT_TRUE(frame->openDocumentFile(path("bus.log")));
+    ASSERT_EQ(state.capture.store.count(), 2u);
+    const FrameRecord& second = state.capture.store.at(1);
+    EXPECT_EQ(second.timeSec, 0u);
+    EXPECT_EQ(second.timeMs, 876u);
+    EXPECT_EQ(second.timeUs, 544u);
+    EXPECT_EQ(second.frame.extended, 1);
+    EXPECT_EQ(second.frame.remote, 1);
+    EXPECT_FALSE(state.capture.capturing);
+
+    fileNames.answers = {path("bus.orx")};
+    action(command::kSave)->trigger();  // a log is saved as a capture file, under a new name
+    EXPECT_EQ(fileNames.suffixes.value(0), "orx");
+    EXPECT_TRUE(TempDir::read(dir.file("bus.orx")));
+}
+
+TEST_F(MainFrameFiles, ExportSuggestsTheProtocolsNameAndWritesTheLog) {
+    runNew(QStringLiteral("canopen"));
+    storeFrames(3);
+    fileNames.answers = {path("CANopenData.txt")};
+    qputenv("SOURCE_DATE_EPOCH", "0");
+    action(command::kExport)->trigger();
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(fileNames.suggestedNames.value(0), "CANopenData");
+    EXPECT_EQ(fileNames.suffixes.value(0), "txt");
+    EXPECT_TRUE(fileNames.filters.value(0).startsWith("Vorelin Text Files (*.txt)"));
+    const auto text = TempDir::read(dir.file("CANopenData.txt"));
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->starts_with("Message logs from Vorelin software.\r\nDate/time: 1970-01-01 00:00:00\r\n\r\n"
+                                  "Message amount: 3\r\n"));
+    EXPECT_TRUE(text->ends_with("End of message logs")) << "the CANopen closing text has no period";
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainFrameFiles, ExportToAFileThatCannotBeMadeSaysOpenFileError) {
+    runNew(QStringLiteral("can"));
+    TempDir::write(dir.file("plain"), "x");
+    fileNames.answers = {path("plain") + "/CANData.txt"};
+    action(command::kExport)->trigger();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Open file error.");
+    EXPECT_EQ(messages.shown()[0].caption, "error");
+    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Stop);
+}
+
+TEST_F(MainFrameFiles, CloseOffersToSaveAModifiedCapture) {
+    runNew(QStringLiteral("can"));
+    storeFrames(1);
+    action(command::kClose)->trigger();  // cancelled
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    messages.answerYesNoCancel(MessageReply::No);
+    action(command::kClose)->trigger();
+    EXPECT_TRUE(frame->mdiArea()->subWindowList().isEmpty());
+    EXPECT_FALSE(state.dataListOpen);
+    EXPECT_EQ(messages.shown().size(), 2u);
+}
