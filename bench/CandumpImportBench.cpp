@@ -3,6 +3,7 @@
 // empty store: open(), which checks every line, then appendTo(). Prints
 // candump_import_frames_per_s; checks the frame count and a checksum of the
 // frames against those written.
+#include "MixedRecords.h"
 #include "core/CandumpLogReader.h"
 #include "core/FrameStore.h"
 
@@ -15,13 +16,6 @@
 namespace {
 
 constexpr uint32_t kFrames = 10'000'000;
-
-uint32_t nextRandom(uint32_t& state) {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
 
 uint64_t mixIn(uint64_t hash, uint64_t value) { return (hash ^ value) * 0x100000001B3ull; }
 
@@ -39,21 +33,11 @@ uint64_t writeLog(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return 0;
-    uint32_t random = 0x1234567;
+    MixedRecords frames(0x1234567, /*extendedOneIn=*/4);
     uint64_t hash = 0xCBF29CE484222325ull;
     uint64_t timeUs = 1'700'000'000'123'456ull;
     for (uint32_t i = 0; i < kFrames; ++i) {
-        const uint32_t bits = nextRandom(random);
-        CanFrame frame;
-        frame.extended = bits % 4 == 0 ? 1 : 0;
-        frame.remote = (bits >> 4) % 16 == 0 ? 1 : 0;
-        frame.length = uint8_t((bits >> 8) % 9);
-        frame.identifier = nextRandom(random) & (frame.extended ? 0x1FFFFFFF : 0x7FF);
-        const uint32_t low = nextRandom(random), high = nextRandom(random);
-        for (int b = 0; b < 4; ++b) {
-            frame.data[b] = uint8_t(low >> (8 * b));
-            frame.data[4 + b] = uint8_t(high >> (8 * b));
-        }
+        const CanFrame frame = frames.nextFrame();
         timeUs += 97;
         std::fprintf(file, "(%010llu.%06llu) can0 ", (unsigned long long)(timeUs / 1'000'000),
                      (unsigned long long)(timeUs % 1'000'000));

@@ -4,6 +4,7 @@
 // orx_save_ratio_10M and orx_load_ratio_10M.
 #include "app/CaptureFileReader.h"
 #include "app/CaptureFileWriter.h"
+#include "MixedRecords.h"
 #include "core/FrameStore.h"
 
 #include <chrono>
@@ -16,24 +17,6 @@
 namespace {
 
 constexpr uint32_t kRecords = 10'000'000;
-
-// Standard and extended, data and remote, every length, with time stamps
-// that run on like a real capture's.
-FrameRecord mixedRecord(uint32_t i) {
-    FrameRecord record;
-    record.busLoad = i % 101;
-    record.timeUs = i % 1000;
-    record.timeMs = (i / 1000) % 1000;
-    record.timeSec = (i / 1'000'000) % 60;
-    record.timeMin = i / 60'000'000;
-    record.frame.extended = uint8_t(i % 3 == 0);
-    record.frame.remote = uint32_t(i % 17 == 0);
-    record.frame.identifier = record.frame.extended ? (i * 2654435761u) & 0x1FFFFFFF : i & 0x7FF;
-    record.frame.length = uint8_t(i % 9);
-    for (int b = 0; b < 8; ++b)
-        record.frame.data[b] = uint8_t(i >> (b % 4 * 8)) ^ uint8_t(b);
-    return record;
-}
 
 // FNV-1a over every field the file carries.
 uint64_t storeChecksum(const FrameStore& store) {
@@ -86,8 +69,9 @@ int main() {
     double saveSeconds = 0;
     {
         FrameStore store;
+        MixedRecords records;
         for (uint32_t i = 0; i < kRecords; ++i)
-            store.append(mixedRecord(i));
+            store.append(records.nextRecord());
         savedChecksum = storeChecksum(store);
         const auto start = std::chrono::steady_clock::now();
         auto saved = saveCaptureFile(path, CaptureFileParts{}, store, store.count(), [](int) {});

@@ -2,6 +2,7 @@
 // a file under /tmp, committed (synced and renamed) as the program does.
 // Prints export_mb_per_s; checks the line count and, against printf's text,
 // every 997th row.
+#include "MixedRecords.h"
 #include "core/AtomicFileWriter.h"
 #include "core/FrameStore.h"
 #include "core/VisibleRows.h"
@@ -22,37 +23,6 @@ constexpr uint32_t kRows = 10'000'000;
 constexpr uint32_t kCheckEvery = 997;
 // Title, date/time and its blank line, amount and its blank line, heading, dashes.
 constexpr uint32_t kHeaderLines = 7;
-
-uint32_t nextRandom(uint32_t& state) {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
-
-// Every DeviceNet group, extended and remote frames and every length, with
-// the time stamps of a capture some ten minutes long.
-FrameRecord variedRecord(uint32_t position, uint32_t& random) {
-    FrameRecord record;
-    const uint32_t bits = nextRandom(random);
-    record.busLoad = bits % 100;
-    const uint64_t us = uint64_t(position) * 59;
-    record.timeUs = uint32_t(us % 1000);
-    record.timeMs = uint32_t(us / 1000 % 1000);
-    record.timeSec = uint32_t(us / 1'000'000 % 60);
-    record.timeMin = uint32_t(us / 60'000'000);
-    CanFrame& frame = record.frame;
-    frame.extended = (bits >> 8) % 10 == 0 ? 1 : 0;
-    frame.remote = (bits >> 12) % 20 == 0 ? 1 : 0;
-    frame.length = uint8_t((bits >> 16) % 9);
-    frame.identifier = nextRandom(random) & (frame.extended ? 0x1FFFFFFF : 0x7FF);
-    const uint32_t low = nextRandom(random), high = nextRandom(random);
-    for (int i = 0; i < 4; ++i) {
-        frame.data[i] = uint8_t(low >> (8 * i));
-        frame.data[4 + i] = uint8_t(high >> (8 * i));
-    }
-    return record;
-}
 
 const char* const kDescriptions[] = {
     "", "--------", "Slave's IO COS/CC Msg", "Slave's IO Bit-Strobe Res Msg", "Slave's IO Poll Res or COS/CC Ack",
@@ -137,9 +107,9 @@ int main() {
     std::fprintf(stderr, "export_mb_per_s: storing %u varied records ...\n", kRows);
     FrameStore store;
     VisibleRows rows;
-    uint32_t random = 0x9E3779B9;
+    MixedRecords records(0x9E3779B9);
     for (uint32_t position = 0; position < kRows; ++position) {
-        if (!store.append(variedRecord(position, random))) {
+        if (!store.append(records.nextRecord())) {
             std::fprintf(stderr, "export_mb_per_s: the store refused record %u\n", position);
             return 1;
         }

@@ -1,6 +1,7 @@
 // FormatScreenBench: the time the data list takes to produce every cell text
 // of one screen deep in a long capture: 60 rows of the 12 DeviceNet columns at
 // row 9,000,000 of 10,000,000. Prints format_screen_us_10M.
+#include "MixedRecords.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
 #include "core/VisibleRows.h"
@@ -20,37 +21,6 @@ constexpr uint32_t kRows = 10'000'000;
 constexpr uint32_t kFirstRow = 9'000'000;
 constexpr uint32_t kScreenRows = 60;
 constexpr int kRepetitions = 5000;
-
-uint32_t nextRandom(uint32_t& state) {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
-
-// Plain and extended frames, remote frames, every length and every
-// DeviceNet group, with the time stamps a 10-minute capture would carry.
-FrameRecord mixedRecord(uint32_t position, uint32_t& random) {
-    FrameRecord record;
-    const uint32_t bits = nextRandom(random);
-    record.busLoad = bits % 101;
-    const uint64_t us = uint64_t(position) * 61;
-    record.timeUs = uint32_t(us % 1000);
-    record.timeMs = uint32_t(us / 1000 % 1000);
-    record.timeSec = uint32_t(us / 1'000'000 % 60);
-    record.timeMin = uint32_t(us / 60'000'000);
-    CanFrame& frame = record.frame;
-    frame.extended = (bits >> 8) % 8 == 0 ? 1 : 0;
-    frame.remote = (bits >> 12) % 16 == 0 ? 1 : 0;
-    frame.length = uint8_t((bits >> 16) % 9);
-    frame.identifier = frame.extended ? nextRandom(random) & 0x1FFFFFFF : nextRandom(random) & 0x7FF;
-    const uint32_t low = nextRandom(random), high = nextRandom(random);
-    for (int i = 0; i < 4; ++i) {
-        frame.data[i] = uint8_t(low >> (8 * i));
-        frame.data[4 + i] = uint8_t(high >> (8 * i));
-    }
-    return record;
-}
 
 void appendPrinted(std::string& out, const char* format, uint32_t value) {
     char text[16];
@@ -142,9 +112,9 @@ int main() {
     std::fprintf(stderr, "format_screen_us_10M: storing %u mixed records ...\n", kRows);
     FrameStore store;
     VisibleRows rows;
-    uint32_t random = 0x2545F491;
+    MixedRecords records(0x2545F491);
     for (uint32_t position = 0; position < kRows; ++position) {
-        if (!store.append(mixedRecord(position, random))) {
+        if (!store.append(records.nextRecord())) {
             std::fprintf(stderr, "format_screen_us_10M: the store refused record %u\n", position);
             return 1;
         }
