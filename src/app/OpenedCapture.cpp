@@ -13,7 +13,8 @@
 namespace {
 
 // A candump log is text whose first line opens with the time in brackets;
-// a capture file starts with a float, whose bytes never read as "(".
+// a capture file starts with a float, whose bytes never read as "(". A file
+// with nothing to tell by is what its name says: an empty log is a log.
 Result<bool> startsLikeCandumpLog(const std::string& path) {
     auto file = FileReader::open(path);
     if (!file)
@@ -23,7 +24,7 @@ Result<bool> startsLikeCandumpLog(const std::string& path) {
         if (first != ' ' && first != '\t' && first != '\r' && first != '\n')
             return first == '(';
     }
-    return false;
+    return path.size() >= 4 && path.compare(path.size() - 4, 4, ".log") == 0;
 }
 
 }  // namespace
