@@ -59,6 +59,8 @@ std::string versionText(float version) {
 
 std::string bytesText(uint64_t bytes) { return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes"); }
 
+// Tells `percent` of items [from, to) exactly what a call before each item
+// would, but calls it only where the percentage changes.
 Error readError(const FileReader& file) { return makeError(strings::kCannotReadFile, file.errorText()); }
 
 struct Header {
@@ -96,8 +98,10 @@ Header unpackHeader(const uint8_t* bytes) {
     return header;
 }
 
+// Writes every byte of `record`, which may be store memory never written before.
 void unpackRecord(const uint8_t* bytes, FrameRecord& record) {
     FieldUnpacker unpacker(bytes);
+    record.frame.padding[0] = record.frame.padding[1] = 0;
     record.busLoad = unpacker.take<uint32_t>();
     record.timeUs = unpacker.take<uint32_t>();
     record.timeMs = unpacker.take<uint32_t>();
@@ -221,9 +225,9 @@ Result<std::monostate> CaptureFileReader::readExactly(void* out, std::size_t siz
 Result<std::monostate> CaptureFileReader::readRecords(FrameStore& store, const ProgressCallback& progress) {
     if (recordCount_ == 0)
         return std::monostate{};
+    // A chunk of file bytes stays in the cache while it is decoded.
     const uint32_t chunkRecords = std::min<uint32_t>(4096, recordCount_);
     const auto bytes = std::make_unique_for_overwrite<uint8_t[]>(chunkRecords * kCaptureRecordBytes);
-    const auto records = std::make_unique_for_overwrite<FrameRecord[]>(chunkRecords);
     const uint64_t generation = store.generation();
     PercentProgress percent(recordCount_, progress);
     uint32_t position = 0;
@@ -232,11 +236,13 @@ Result<std::monostate> CaptureFileReader::readRecords(FrameStore& store, const P
         auto read = readExactly(bytes.get(), n * kCaptureRecordBytes);
         if (!read)
             return read.error();
-        for (uint32_t i = 0; i < n; ++i) {
-            percent.before(position + i);
-            unpackRecord(bytes.get() + i * kCaptureRecordBytes, records[i]);
-        }
-        const uint32_t stored = store.appendBatch(records.get(), n, generation);
+        percent.beforeRange(position, position + n);
+        const uint8_t* chunk = bytes.get();
+        auto decode = [chunk](FrameRecord* out, uint32_t first, uint32_t count) {
+            for (uint32_t i = 0; i < count; ++i)
+                unpackRecord(chunk + (first + i) * kCaptureRecordBytes, out[i]);
+        };
+        const uint32_t stored = store.appendFilled(n, generation, decode);
         if (stored != n)
             return makeError(strings::kCannotReadFile, "the capture store took only " +
                                                             std::to_string(position + stored) + " of its " +

@@ -46,10 +46,8 @@ Result<bool> CandumpFrameLines::next(CandumpFrame& frame) {
             return tooLong(lineNumber_);
         if (isBlankCandumpLine(line))
             continue;
-        auto parsed = parseCandumpLine(line);
-        if (!parsed)
-            return lineError(lineNumber_, parsed.error().text);
-        frame = *parsed;
+        if (const char* fault = readCandumpLine(line, frame))
+            return lineError(lineNumber_, fault);
         return true;
     }
 }

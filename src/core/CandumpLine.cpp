@@ -50,26 +50,26 @@ public:
             --end_;
     }
 
-    Result<CandumpFrame> parse() {
-        CandumpFrame result;
+    // nullptr when the line is read into `result`, or what is wrong with it.
+    const char* parse(CandumpFrame& result) {
         if (!readTime(result.timeUs))
-            return damaged("expected the time as (seconds.microseconds) at the start");
+            return "expected the time as (seconds.microseconds) at the start";
         if (!skipBlanks())
-            return damaged("expected the interface name after the time");
+            return "expected the interface name after the time";
         while (at_ != end_ && !isBlank(*at_))
             ++at_;
         if (!skipBlanks())
-            return damaged("expected the frame after the interface name");
+            return "expected the frame after the interface name";
         if (const char* fault = readFrame(result.frame))
-            return damaged(fault);
+            return fault;
         // A candump log line may end in a field of flags; it is not kept.
         if (skipBlanks()) {
             while (at_ != end_ && !isBlank(*at_))
                 ++at_;
             if (skipBlanks())
-                return damaged("unexpected text after the frame and its flags");
+                return "unexpected text after the frame and its flags";
         }
-        return result;
+        return nullptr;
     }
 
 private:
@@ -94,16 +94,17 @@ private:
         ++at_;
         // Six digits as the format has them; other writers' longer or
         // shorter fractions are read as the decimal fraction they are.
-        uint64_t fractionUs = 0;
-        uint64_t scale = kUsPerSecond;
+        // Digits past the sixth are cut off, not rounded.
+        uint64_t fraction = 0;
         digits = 0;
-        for (; at_ != end_ && isDigit(*at_); ++at_, ++digits) {
-            scale /= 10;
-            fractionUs += uint64_t(*at_ - '0') * scale;
-        }
+        for (; at_ != end_ && isDigit(*at_); ++at_, ++digits)
+            fraction = fraction * 10 + uint64_t(*at_ - '0');
         if (digits == 0 || digits > kMaxFractionDigits || at_ == end_ || *at_ != ')')
             return false;
         ++at_;
+        constexpr uint64_t kPowersOf10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+        const uint64_t fractionUs =
+            digits <= 6 ? fraction * kPowersOf10[6 - digits] : fraction / kPowersOf10[digits - 6];
         timeUs = seconds * kUsPerSecond + fractionUs;
         return true;
     }
@@ -213,7 +214,17 @@ char* writeCandumpLine(char* out, const FrameRecord& record) {
     return out;
 }
 
-Result<CandumpFrame> parseCandumpLine(std::string_view line) { return LineParser(line).parse(); }
+const char* readCandumpLine(std::string_view line, CandumpFrame& frame) {
+    frame = CandumpFrame{};
+    return LineParser(line).parse(frame);
+}
+
+Result<CandumpFrame> parseCandumpLine(std::string_view line) {
+    CandumpFrame frame;
+    if (const char* fault = readCandumpLine(line, frame))
+        return damaged(fault);
+    return frame;
+}
 
 bool isBlankCandumpLine(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return isBlank(c) || c == '\r'; });

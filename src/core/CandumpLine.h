@@ -31,6 +31,9 @@ struct CandumpFrame {
 // name is not kept; an optional last field (flags) is skipped. An error's
 // text says what is wrong in lower case, without the line number.
 Result<CandumpFrame> parseCandumpLine(std::string_view line);
+// The same without building a Result, for loops over millions of lines:
+// nullptr when `frame` holds the line, else the error's text.
+const char* readCandumpLine(std::string_view line, CandumpFrame& frame);
 
 // Whether the line holds nothing but blanks, tabs and a CR: such lines are skipped.
 bool isBlankCandumpLine(std::string_view line);

@@ -34,6 +34,8 @@ Result<CandumpFrameLines> openLines(const std::string& path) {
     });
 }
 
+// Tells `percent` of items [from, to) exactly what a call before each item
+// would, but calls it only where the percentage changes.
 FrameRecord recordAt(const CandumpFrame& line, uint64_t firstTimeUs) {
     // Logs need not be in time order (merged or re-sorted by hand); a frame
     // stamped before the first one cannot show a negative time and shows 0.
@@ -87,6 +89,7 @@ Result<std::monostate> CandumpLogReader::appendTo(FrameStore& store, const Progr
     uint32_t batched = 0;
     uint64_t appended = 0;
     auto flush = [&]() {
+        percent.beforeRange(appended, appended + batched);
         const uint32_t stored = store.appendBatch(batch.get(), batched, generation);
         appended += stored;
         const bool complete = stored == batched;
@@ -102,7 +105,6 @@ Result<std::monostate> CandumpLogReader::appendTo(FrameStore& store, const Progr
             break;
         if (index == frameCount_)
             return changed;
-        percent.before(index);
         batch[batched++] = recordAt(frame, firstTimeUs_);
         if (batched == kBatchRecords && !flush())
             return notStored(appended + 1);

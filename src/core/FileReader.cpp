@@ -31,7 +31,7 @@ Result<FileReader> FileReader::open(const std::string& path) {
 }
 
 FileReader::FileReader(int fd, uint64_t sizeBytes)
-    : fd_(fd), sizeBytes_(sizeBytes), buffer_(std::make_unique<char[]>(kBufferSize)) {}
+    : fd_(fd), sizeBytes_(sizeBytes), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 FileReader::FileReader(FileReader&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
@@ -46,24 +46,31 @@ FileReader::~FileReader() {
         ::close(fd_);
 }
 
-bool FileReader::refill() {
-    begin_ = end_ = 0;
+std::size_t FileReader::readFile(char* out, std::size_t size) {
     while (failure_ == 0) {
-        const ssize_t got = ::read(fd_, buffer_.get(), kBufferSize);
-        if (got < 0) {
-            if (errno != EINTR)
-                failure_ = errno;
-            continue;
-        }
-        end_ = std::size_t(got);
-        return got > 0;
+        const ssize_t got = ::read(fd_, out, size);
+        if (got >= 0)
+            return std::size_t(got);
+        if (errno != EINTR)
+            failure_ = errno;
     }
-    return false;
+    return 0;
+}
+
+bool FileReader::refill() {
+    begin_ = 0;
+    end_ = readFile(buffer_.get(), kBufferSize);
+    return end_ > 0;
 }
 
 std::size_t FileReader::readSome(void* out, std::size_t size) {
-    if (begin_ == end_ && !refill())
-        return 0;
+    if (begin_ == end_) {
+        // A large request gains nothing from passing through the buffer.
+        if (size >= kDirectReadBytes)
+            return readFile(static_cast<char*>(out), size);
+        if (!refill())
+            return 0;
+    }
     const std::size_t chunk = std::min(size, end_ - begin_);
     std::memcpy(out, buffer_.get() + begin_, chunk);
     begin_ += chunk;

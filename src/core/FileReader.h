@@ -32,8 +32,11 @@ public:
 private:
     FileReader(int fd, uint64_t sizeBytes);
     bool refill();
+    // One read(2) straight into `out`, retried on EINTR; 0 at the end or on an error.
+    std::size_t readFile(char* out, std::size_t size);
 
     static constexpr std::size_t kBufferSize = 1 << 20;
+    static constexpr std::size_t kDirectReadBytes = 64 << 10;
     int fd_ = -1;
     uint64_t sizeBytes_ = 0;
     int failure_ = 0;

@@ -1,13 +1,24 @@
 #include "core/FrameStore.h"
 
+#include <algorithm>
+#include <cstring>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
+
+#include <sys/mman.h>
 
 namespace {
 constexpr uint32_t kSegmentBlocks = 4096;  // 32 KiB of block pointers
+
+// Blocks come from slabs of one huge page: a first touch of fresh memory costs
+// one fault per slab instead of one per 4 KiB page.
+constexpr std::size_t kSlabBytes = std::size_t(2) << 20;
+constexpr uint32_t kSlabBlocks = 514;
 
 uint32_t blocksFor(uint32_t records) {
     return records / FrameStore::kBlockRecords + (records % FrameStore::kBlockRecords != 0);
@@ -22,6 +33,70 @@ static_assert(sizeof(FrameRecord[FrameStore::kBlockRecords]) == 4080);
 struct FrameStore::Segment {
     Block* blocks[kSegmentBlocks] = {};
 };
+
+struct FrameStore::Slab {
+    Block blocks[kSlabBlocks];
+    Slab* previous;
+};
+
+namespace {
+
+// Slabs a cleared store gave back, kept for the next store that grows: closing
+// one capture and loading the next then costs neither faults nor zeroing. The
+// kernel may still take their pages back under memory pressure (MADV_FREE).
+class SlabPool {
+public:
+    static SlabPool& instance() {
+        static SlabPool* pool = new SlabPool;  // never destroyed: stores may outlive statics
+        return *pool;
+    }
+
+    void* take() {
+        std::lock_guard lock(mutex_);
+        if (free_.empty())
+            return nullptr;
+        void* memory = free_.back();
+        free_.pop_back();
+        return memory;
+    }
+
+    // False when the pool is full; the caller frees the slab.
+    bool give(void* memory) {
+        std::lock_guard lock(mutex_);
+        if (free_.size() >= kMaxSlabs)
+            return false;
+        free_.push_back(memory);
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kMaxSlabs = 256;  // 512 MiB
+    SlabPool() { free_.reserve(kMaxSlabs); }
+    std::mutex mutex_;
+    std::vector<void*> free_;
+};
+
+void* allocateSlab() {
+    void* memory = SlabPool::instance().take();
+    if (!memory) {
+        memory = ::operator new(kSlabBytes, std::align_val_t(kSlabBytes), std::nothrow);
+        if (!memory)
+            return nullptr;
+        ::madvise(memory, kSlabBytes, MADV_HUGEPAGE);
+    }
+    // A hint like the one above: without it the pages fault in one by one. It
+    // leaves the contents as they are and costs little on pages still present.
+    ::madvise(memory, kSlabBytes, MADV_POPULATE_WRITE);
+    return memory;
+}
+
+void releaseSlab(void* memory) {
+    ::madvise(memory, kSlabBytes, MADV_FREE);
+    if (!SlabPool::instance().give(memory))
+        ::operator delete(memory, std::align_val_t(kSlabBytes));
+}
+
+}  // namespace
 
 // Appends are a few dozen nanoseconds; a mutex would cost as much again.
 class FrameStore::WriterLock {
@@ -66,12 +141,28 @@ FrameRecord* FrameStore::slotForAppend(uint32_t position) {
     if (!slot) {
         // Only clear releases blocks: after removeLast the next append finds
         // its block here, or in tailBlock_ when mid-block.
-        slot = new (std::nothrow) Block;
+        slot = newBlock();
         if (!slot)
             return nullptr;
     }
     tailBlock_ = slot;
     return &slot->records[0];
+}
+
+FrameStore::Block* FrameStore::newBlock() {
+    static_assert(sizeof(Slab) <= kSlabBytes && sizeof(Slab) + sizeof(Block) > kSlabBytes,
+                  "a slab fills its huge page with blocks");
+    if (!slab_ || slabBlocksUsed_ == kSlabBlocks) {
+        void* memory = allocateSlab();
+        if (!memory)
+            return nullptr;
+        // Blocks are plain records: no constructor needs to run.
+        Slab* slab = static_cast<Slab*>(memory);
+        slab->previous = slab_;
+        slab_ = slab;
+        slabBlocksUsed_ = 0;
+    }
+    return &slab_->blocks[slabBlocksUsed_++];
 }
 
 bool FrameStore::appendLocked(const FrameRecord& record) {
@@ -92,12 +183,32 @@ bool FrameStore::append(const FrameRecord& record) {
 }
 
 uint32_t FrameStore::appendBatch(const FrameRecord* records, uint32_t n, uint64_t generation) {
+    return appendFilled(n, generation, [records](FrameRecord* out, uint32_t first, uint32_t count) {
+        std::memcpy(out, records + first, count * sizeof(FrameRecord));
+    });
+}
+
+uint32_t FrameStore::appendRuns(uint32_t n, uint64_t generation, RunFiller fill, void* context) {
     WriterLock lock(writerBusy_);
     if (generation != generation_.load(std::memory_order_relaxed))
         return 0;
+    const uint32_t start = count_.load(std::memory_order_relaxed);
+    const uint32_t wanted = std::min(n, maxRecords_ - start);
     uint32_t stored = 0;
-    for (uint32_t i = 0; i < n; ++i)
-        stored += appendLocked(records[i]);
+    // Block by block, each run written whole into the block's free tail.
+    while (stored < wanted) {
+        FrameRecord* out = slotForAppend(start + stored);
+        if (!out)
+            break;
+        const uint32_t run = std::min(wanted - stored, kBlockRecords - (start + stored) % kBlockRecords);
+        fill(context, out, stored, run);
+        stored += run;
+    }
+    if (stored < n)
+        refused_.fetch_add(n - stored, std::memory_order_relaxed);
+    // Published once, after the last run: no reader sees a part of the batch early.
+    if (stored > 0)
+        count_.store(start + stored, std::memory_order_release);
     return stored;
 }
 
@@ -117,17 +228,26 @@ bool FrameStore::removeLast() {
     count_.store(n - 1, std::memory_order_release);
     if (readerKnownCount_.load(std::memory_order_relaxed) > n - 1)
         readerKnownCount_.store(n - 1, std::memory_order_relaxed);
+    // The next append may go mid-block into an earlier block than tailBlock_
+    // (after removing a block's first record and then one more).
+    if ((n - 1) % kBlockRecords != 0) {
+        const uint32_t block = (n - 1) / kBlockRecords;
+        tailBlock_ = segments_[block / kSegmentBlocks]->blocks[block % kSegmentBlocks];
+    }
     return true;
 }
 
 void FrameStore::clear() {
     std::vector<Segment*> detached;
+    Slab* slab = nullptr;
     {
         WriterLock lock(writerBusy_);
         count_.store(0, std::memory_order_release);
         readerKnownCount_.store(0, std::memory_order_relaxed);
         generation_.fetch_add(1, std::memory_order_release);
         tailBlock_ = nullptr;
+        slab = std::exchange(slab_, nullptr);
+        slabBlocksUsed_ = 0;
         for (uint32_t s = 0; s < segmentCount_; ++s) {
             if (segments_[s]) {
                 detached.push_back(segments_[s]);
@@ -135,11 +255,10 @@ void FrameStore::clear() {
             }
         }
     }
-    for (Segment* segment : detached) {
-        for (Block* block : segment->blocks)
-            delete block;
+    for (Segment* segment : detached)
         delete segment;
-    }
+    while (slab)
+        releaseSlab(std::exchange(slab, slab->previous));
 }
 
 uint32_t FrameStore::count() const {

@@ -13,9 +13,10 @@
 // Threads: append from the receive thread or the window thread; writers take
 // turns on a short spin lock that only covers copying records in. count and at
 // from any thread without a lock: a record is visible once count covers it
-// (release/acquire). removeLast and clear run on the window thread, never while
-// another thread reads; clear waits out an append in progress and frees the
-// memory after releasing the lock, so the receive thread never waits long.
+// (release/acquire); appendBatch publishes its records together, after all are
+// copied. removeLast and clear run on the window thread, never while another
+// thread reads; clear waits out an append in progress and gives the memory
+// back after releasing the lock, so the receive thread never waits long.
 class FrameStore {
 public:
     static constexpr uint32_t kBlockRecords = 102;  // 4080 bytes a block
@@ -32,9 +33,22 @@ public:
     bool append(const FrameRecord& record);
 
     // Appends records[0 .. n) under one turn of the lock and returns how many
-    // were stored. When the store was cleared after `generation` was read, the
-    // records belong to the capture that was cleared and none is stored.
+    // were stored; those beyond the limit are refused as by append. When the
+    // store was cleared after `generation` was read, the records belong to the
+    // capture that was cleared and none is stored.
     uint32_t appendBatch(const FrameRecord* records, uint32_t n, uint64_t generation);
+
+    // As appendBatch, but `fill(FrameRecord* out, uint32_t first, uint32_t
+    // count)` writes the records straight into the store: records first ..
+    // first + count of the batch into out[0 .. count). It is called under the
+    // lock for consecutive runs, in order, and must not touch the store.
+    template <class Fill>
+    uint32_t appendFilled(uint32_t n, uint64_t generation, Fill fill) {
+        auto call = [](void* context, FrameRecord* out, uint32_t first, uint32_t count) {
+            (*static_cast<Fill*>(context))(out, first, count);
+        };
+        return appendRuns(n, generation, call, &fill);
+    }
 
     // Sends `frame` and, only if `send` reports success, records it with time
     // and bus load 0. A failed send leaves the store exactly as it was, whatever
@@ -56,9 +70,13 @@ public:
 private:
     struct Block;
     struct Segment;
+    struct Slab;
     class WriterLock;
 
+    using RunFiller = void (*)(void* context, FrameRecord* out, uint32_t first, uint32_t count);
+    uint32_t appendRuns(uint32_t n, uint64_t generation, RunFiller fill, void* context);
     FrameRecord* slotForAppend(uint32_t position);
+    Block* newBlock();
     bool appendLocked(const FrameRecord& record);
     const FrameRecord& recordAt(uint32_t position) const;
 
@@ -69,6 +87,8 @@ private:
     // Written by writers only, under the lock.
     alignas(64) std::atomic_flag writerBusy_;
     Block* tailBlock_ = nullptr;
+    Slab* slab_ = nullptr;        // the newest slab; each links to the one before
+    uint32_t slabBlocksUsed_ = 0;  // blocks of slab_ handed out
     std::atomic<uint64_t> generation_{0};
     std::atomic<uint64_t> refused_{0};
 

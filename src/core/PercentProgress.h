@@ -25,6 +25,16 @@ public:
         }
     }
 
+    // Before items `from` to `to` - 1 at once: every percentage among them
+    // is told, in order, without a division per item.
+    void beforeRange(uint64_t from, uint64_t to) {
+        for (uint64_t index = from; index < to;) {
+            before(index);
+            const uint64_t nextPercent = index * 100 / total_ + 1;
+            index = (nextPercent * total_ + 99) / 100;  // the first item at that percentage
+        }
+    }
+
 private:
     uint64_t total_;
     ProgressCallback callback_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -117,4 +118,93 @@ TEST(FrameStore, SentFrameIsRecordedOnlyWhenTheSendSucceeds) {
     EXPECT_EQ(recorded.timeUs + recorded.timeMs + recorded.timeSec + recorded.timeMin, 0u);
     EXPECT_EQ(recorded.frame.identifier, 0x123u);
     EXPECT_EQ(recorded.frame.data[1], 0xCD);
+}
+
+TEST(FrameStore, BatchesKeepOrderAcrossBlocksAndSlabs) {
+    // Batch sizes that start and end at every kind of place in a block, past
+    // the end of the first slab of blocks (514 blocks of 102 records).
+    FrameStore store;
+    const uint32_t total = 515 * FrameStore::kBlockRecords + 37;
+    std::vector<FrameRecord> records;
+    for (uint32_t i = 0; i < total; ++i)
+        records.push_back(taggedRecord(i));
+    const uint32_t sizes[] = {1, 101, 102, 103, 250, 4096, 7};
+    uint32_t next = 0;
+    for (int turn = 0; next < total; ++turn) {
+        const uint32_t n = std::min(sizes[turn % 7], total - next);
+        ASSERT_EQ(store.appendBatch(records.data() + next, n, store.generation()), n);
+        next += n;
+        ASSERT_EQ(store.count(), next);
+    }
+    for (uint32_t i = 0; i < total; ++i)
+        ASSERT_TRUE(isIntactTaggedRecord(store.at(i), i)) << "position " << i;
+
+    // Cleared and filled again, the store reads back the new records only.
+    store.clear();
+    ASSERT_EQ(store.appendBatch(records.data() + 5, 300, store.generation()), 300u);
+    for (uint32_t i = 0; i < 300; ++i)
+        ASSERT_TRUE(isIntactTaggedRecord(store.at(i), i + 5)) << "position " << i;
+    EXPECT_THROW((void)store.at(300), std::out_of_range);
+}
+
+TEST(FrameStore, FilledBatchCoversEachRecordOnceInOrder) {
+    FrameStore store;
+    store.append(taggedRecord(0));
+    std::vector<uint32_t> filled;  // batch index written, in call order
+    const uint32_t n = 2 * FrameStore::kBlockRecords + 10;
+    auto fill = [&](FrameRecord* out, uint32_t first, uint32_t count) {
+        for (uint32_t i = 0; i < count; ++i) {
+            out[i] = taggedRecord(1 + first + i);
+            filled.push_back(first + i);
+        }
+    };
+    const uint32_t stored = store.appendFilled(n, store.generation(), fill);
+    ASSERT_EQ(stored, n);
+    ASSERT_EQ(filled.size(), n);
+    for (uint32_t i = 0; i < n; ++i)
+        ASSERT_EQ(filled[i], i);
+    for (uint32_t i = 0; i <= n; ++i)
+        ASSERT_TRUE(isIntactTaggedRecord(store.at(i), i)) << "position " << i;
+}
+
+TEST(FrameStore, FilledBatchAtTheLimitFillsOnlyWhatFits) {
+    FrameStore store(/*maxRecords=*/110);
+    for (uint32_t i = 0; i < 100; ++i)
+        store.append(taggedRecord(i));
+    uint32_t filled = 0;
+    auto fill = [&](FrameRecord* out, uint32_t first, uint32_t count) {
+        for (uint32_t i = 0; i < count; ++i)
+            out[i] = taggedRecord(100 + first + i);
+        filled += count;
+    };
+    const uint32_t stored = store.appendFilled(20, store.generation(), fill);
+    EXPECT_EQ(stored, 10u);
+    EXPECT_EQ(filled, 10u);
+    EXPECT_EQ(store.count(), 110u);
+    EXPECT_EQ(store.refusedCount(), 10u);
+    EXPECT_TRUE(isIntactTaggedRecord(store.at(109), 109));
+
+    const uint64_t before = store.generation();
+    store.clear();
+    EXPECT_EQ(store.appendFilled(5, before, [&](FrameRecord*, uint32_t, uint32_t) { ADD_FAILURE() << "filled"; }), 0u);
+}
+
+TEST(FrameStore, RemovingIntoAnEarlierBlockAppendsThere) {
+    // Two removals from just past a block boundary leave the end mid-block in
+    // the block before; the next appends must land there, not in the later block.
+    for (uint32_t count : {103u, 205u}) {
+        FrameStore store;
+        for (uint32_t i = 0; i < count; ++i)
+            store.append(taggedRecord(i));
+        ASSERT_TRUE(store.removeLast());
+        ASSERT_TRUE(store.removeLast());
+        const FrameRecord again[3] = {taggedRecord(7000), taggedRecord(7001), taggedRecord(7002)};
+        store.append(taggedRecord(6999));
+        ASSERT_EQ(store.appendBatch(again, 3, store.generation()), 3u);
+        ASSERT_EQ(store.count(), count + 2);
+        for (uint32_t i = 0; i + 2 < count; ++i)
+            ASSERT_TRUE(isIntactTaggedRecord(store.at(i), i)) << "count " << count << " position " << i;
+        for (uint32_t k = 0; k < 4; ++k)
+            EXPECT_TRUE(isIntactTaggedRecord(store.at(count - 2 + k), 6999 + k)) << "count " << count << " k " << k;
+    }
 }
