@@ -13,7 +13,6 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0644;
 
-Error systemError(int code) { return makeError(std::error_code(code, std::generic_category()).message()); }
 
 }  // namespace
 

@@ -10,12 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-Error systemError(int code) { return makeError(std::error_code(code, std::generic_category()).message()); }
-
-}  // namespace
-
 Result<FileReader> FileReader::open(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

@@ -5,6 +5,7 @@
 
 #include <cassert>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <variant>
 
@@ -39,3 +40,8 @@ private:
 
 inline Error makeError(int number, std::string text) { return Error{number, std::move(text)}; }
 inline Error makeError(std::string text) { return Error{0, std::move(text)}; }
+
+// The system's own words for an errno value, as file errors report it.
+inline Error systemError(int errnoCode) {
+    return makeError(std::error_code(errnoCode, std::generic_category()).message());
+}

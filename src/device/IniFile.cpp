@@ -66,7 +66,6 @@ LineView classify(std::string_view line) {
     return {LineView::Kind::key, key, afterBlanks == std::string_view::npos ? line.size() : afterBlanks};
 }
 
-Error systemError(int code) { return makeError(std::error_code(code, std::generic_category()).message()); }
 
 }  // namespace
 

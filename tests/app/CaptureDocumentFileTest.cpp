@@ -8,6 +8,7 @@
 #include "core/DocumentContents.h"
 #include "core/StringTable.h"
 #include "filters/ConditionBuilders.h"
+#include "support/Frames.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -31,12 +32,7 @@ void expectSameCondition(const FilterCondition& actual, const FilterCondition& e
     EXPECT_EQ(actual.flags, expected.flags);
     EXPECT_EQ(actual.idMask, expected.idMask);
     EXPECT_EQ(actual.idBits, expected.idBits);
-    EXPECT_EQ(actual.frame.remote, expected.frame.remote);
-    EXPECT_EQ(actual.frame.extended, expected.frame.extended);
-    EXPECT_EQ(actual.frame.length, expected.frame.length);
-    EXPECT_EQ(actual.frame.identifier, expected.frame.identifier);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(actual.frame.data[i], expected.frame.data[i]) << "data byte " << i;
+    expectSameFrame(actual.frame, expected.frame);
     EXPECT_EQ(actual.messageId, expected.messageId);
     EXPECT_EQ(actual.sourceMacId, expected.sourceMacId);
     EXPECT_EQ(actual.destMacId, expected.destMacId);
@@ -47,12 +43,7 @@ void expectSameCondition(const FilterCondition& actual, const FilterCondition& e
 
 void expectSameItem(const AutoMessageItem& actual, const AutoMessageItem& expected) {
     EXPECT_EQ(actual.flags, expected.flags);
-    EXPECT_EQ(actual.frame.remote, expected.frame.remote);
-    EXPECT_EQ(actual.frame.extended, expected.frame.extended);
-    EXPECT_EQ(actual.frame.length, expected.frame.length);
-    EXPECT_EQ(actual.frame.identifier, expected.frame.identifier);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(actual.frame.data[i], expected.frame.data[i]) << "data byte " << i;
+    expectSameFrame(actual.frame, expected.frame);
 }
 
 void expectSameBuffer(const ManualBuffer& actual, const ManualBuffer& expected) {

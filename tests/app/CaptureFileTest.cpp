@@ -48,12 +48,7 @@ void expectSameRecord(const FrameRecord& actual, const FrameRecord& expected) {
     EXPECT_EQ(actual.timeMs, expected.timeMs);
     EXPECT_EQ(actual.timeSec, expected.timeSec);
     EXPECT_EQ(actual.timeMin, expected.timeMin);
-    EXPECT_EQ(actual.frame.remote, expected.frame.remote);
-    EXPECT_EQ(actual.frame.extended, expected.frame.extended);
-    EXPECT_EQ(actual.frame.length, expected.frame.length);
-    EXPECT_EQ(actual.frame.identifier, expected.frame.identifier);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(actual.frame.data[i], expected.frame.data[i]) << "data byte " << i;
+    expectSameFrame(actual.frame, expected.frame);
 }
 
 class CaptureFileTest : public ::testing::Test {

@@ -3,6 +3,8 @@
 
 #include "core/FrameRecord.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <initializer_list>
 
@@ -55,4 +57,14 @@ inline bool isIntactTaggedRecord(const FrameRecord& record, uint32_t tag) {
             return false;
     }
     return true;
+}
+
+// Every field of two frames alike, the eight data bytes whatever the length.
+inline void expectSameFrame(const CanFrame& actual, const CanFrame& expected) {
+    EXPECT_EQ(actual.remote, expected.remote);
+    EXPECT_EQ(actual.extended, expected.extended);
+    EXPECT_EQ(actual.length, expected.length);
+    EXPECT_EQ(actual.identifier, expected.identifier);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(actual.data[i], expected.data[i]) << "data byte " << i;
 }
