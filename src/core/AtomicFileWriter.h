@@ -11,6 +11,8 @@
 #include <string_view>
 #include <variant>
 
+#include <sys/types.h>
+
 class AtomicFileWriter {
 public:
     // Creates the temporary file (and a missing parent folder). The new file
@@ -45,4 +47,6 @@ private:
     int failure_ = 0;  // errno of the first failed write
     std::unique_ptr<char[]> buffer_;
     std::size_t buffered_ = 0;
+    off_t writtenBytes_ = 0;    // handed to the kernel so far
+    off_t writebackStart_ = 0;  // where the next early write-back begins
 };

@@ -156,7 +156,7 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         // A blank line keeps the new section apart from the one before it.
         if (!lines_.empty() && !trimmed(lines_.back()).empty())
             lines_.emplace_back();
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::string("[").append(section).append("]"));
         lines_.push_back(keyLine);
         return;
     }

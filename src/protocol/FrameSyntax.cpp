@@ -98,7 +98,9 @@ private:
         return fail("bad hex digit " + describeChar(text_[at]) + " at offset " + std::to_string(at));
     }
 
-    Error fail(const std::string& fault) const { return makeError("'" + std::string(text_) + "': " + fault); }
+    Error fail(const std::string& fault) const {
+        return makeError(std::string("'").append(text_).append("': ").append(fault));
+    }
 
     std::string_view text_;
 };

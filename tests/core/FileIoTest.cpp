@@ -28,7 +28,8 @@ TEST(AtomicFileWriter, CommitReplacesTheFileWithAllItsBytes) {
     TempDir dir;
     const std::string path = dir.file("capture.orx");
     TempDir::write(path, "old");
-    const std::string bytes = patternBytes(2'500'000 + 17);  // beyond the buffer, twice over
+    // Beyond the buffer many times over, and past two early write-backs.
+    const std::string bytes = patternBytes(18'000'000 + 17);
     auto writer = AtomicFileWriter::create(path);
     ASSERT_TRUE(writer);
     ASSERT_TRUE(writer->write(bytes.substr(0, 1000)));
