@@ -19,13 +19,14 @@ constexpr mode_t kNewFileMode = 0644;
 constexpr off_t kWritebackStep = off_t(8) << 20;
 
 // The rename is an entry in the folder: without this, a power cut soon after
-// a save could bring back the old file, or none. Some file systems cannot
-// sync a folder (EINVAL); their renames are as safe as they get.
+// a save could bring back the old file, or none. A folder the user may write
+// but not read cannot be opened, and some file systems cannot sync a folder
+// (EINVAL); there the rename is as safe as it gets.
 int syncParentFolder(const std::string& path) {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return errno;
+        return 0;
     const int code = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
     ::close(fd);
     return code;
