@@ -29,8 +29,8 @@ public:
     bool write(const void* bytes, std::size_t size);
     bool write(std::string_view text) { return write(text.data(), text.size()); }
 
-    // Flushes, syncs and renames over the target. The error text is the
-    // system's reason.
+    // Flushes, syncs and renames over the target, then syncs the folder so
+    // that the rename lasts too. The error text is the system's reason.
     Result<std::monostate> commit();
 
     const std::string& path() const { return path_; }
