@@ -108,13 +108,8 @@ int main() {
     FrameStore store;
     VisibleRows rows;
     MixedRecords records(0x9E3779B9);
-    for (uint32_t position = 0; position < kRows; ++position) {
-        if (!store.append(records.nextRecord())) {
-            std::fprintf(stderr, "export_mb_per_s: the store refused record %u\n", position);
-            return 1;
-        }
-        rows.append(position);
-    }
+    if (!storeShownRecords(records, kRows, store, rows, "export_mb_per_s"))
+        return 1;
 
     const std::string path = "/tmp/vorelin-export-bench-" + std::to_string(::getpid()) + ".txt";
     auto writer = AtomicFileWriter::create(path);

@@ -113,13 +113,8 @@ int main() {
     FrameStore store;
     VisibleRows rows;
     MixedRecords records(0x2545F491);
-    for (uint32_t position = 0; position < kRows; ++position) {
-        if (!store.append(records.nextRecord())) {
-            std::fprintf(stderr, "format_screen_us_10M: the store refused record %u\n", position);
-            return 1;
-        }
-        rows.append(position);
-    }
+    if (!storeShownRecords(records, kRows, store, rows, "format_screen_us_10M"))
+        return 1;
 
     const std::string printed = printedScreen(store, rows);
     const uint64_t expected = hashBytes(kHashStart, printed.data(), printed.size());

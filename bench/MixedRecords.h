@@ -5,8 +5,11 @@
 #pragma once
 
 #include "core/FrameRecord.h"
+#include "core/FrameStore.h"
+#include "core/VisibleRows.h"
 
 #include <cstdint>
+#include <cstdio>
 
 class MixedRecords {
 public:
@@ -53,3 +56,17 @@ private:
     uint32_t extendedOneIn_;
     uint32_t position_ = 0;
 };
+
+// Stores `count` records of `records`, each one a shown row. False, after a
+// line on stderr under `figure`'s name, when the store refuses one.
+inline bool storeShownRecords(MixedRecords& records, uint32_t count, FrameStore& store, VisibleRows& rows,
+                              const char* figure) {
+    for (uint32_t position = 0; position < count; ++position) {
+        if (!store.append(records.nextRecord())) {
+            std::fprintf(stderr, "%s: the store refused record %u\n", figure, position);
+            return false;
+        }
+        rows.append(position);
+    }
+    return true;
+}

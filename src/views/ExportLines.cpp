@@ -101,16 +101,20 @@ char* writeDataText(char* out, const ExportWords& words, const CanFrame& frame) 
     return frametext::writeDataBytes(out, frame);
 }
 
+// The identifier and its kind, laid out alike in the CAN and CANopen lines.
+char* writeIdentifierAndKind(char* out, const ExportWords& words, const CanFrame& frame) {
+    out = frametext::writeHex(writeBlanks(out, 4), frame.identifier, 3);
+    if (frame.extended == 1)
+        return writeWord(writeBlanks(out, 1), words.extend);
+    return writeWord(writeBlanks(out, 6), words.standard);
+}
+
 char* writeCanLine(char* out, const ExportWords& words, uint32_t row, const FrameRecord& record) {
     const CanFrame& frame = record.frame;
     out = frametext::writeDecimal(out, row, 7);
     out = frametext::writeTime(writeBlanks(out, 4), record);
     out = frametext::writeDecimal(writeBlanks(out, 4), record.busLoad, 2);
-    out = frametext::writeHex(writeBlanks(out, 4), frame.identifier, 3);
-    if (frame.extended == 1)
-        out = writeWord(writeBlanks(out, 1), words.extend);
-    else
-        out = writeWord(writeBlanks(out, 6), words.standard);
+    out = writeIdentifierAndKind(out, words, frame);
     out = frametext::writeDecimal(writeBlanks(out, 4), frame.length);
     return writeDataText(writeBlanks(out, 4), words, frame);
 }
@@ -153,11 +157,7 @@ char* writeCanopenLine(char* out, const ExportWords& words, uint32_t row, const 
     out = frametext::writeDecimal(out, row, 7);
     out = frametext::writeTime(writeBlanks(out, 4), record);
     out = frametext::writeDecimal(writeBlanks(out, 3), record.busLoad, 2);
-    out = frametext::writeHex(writeBlanks(out, 4), frame.identifier, 3);
-    if (frame.extended == 1)
-        out = writeWord(writeBlanks(out, 1), words.extend);
-    else
-        out = writeWord(writeBlanks(out, 6), words.standard);
+    out = writeIdentifierAndKind(out, words, frame);
 
     const CanopenReading reading = readCanopen(record);
     if (!reading.functionCode || !reading.nodeId) {
