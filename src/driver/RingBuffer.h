@@ -36,10 +36,17 @@ public:
             return false;
         // Slots are first used in order, so the next one is at most one past the used ones.
         const std::size_t slot = (head_ + size_) % capacity_;
-        if (slot == slots_.size())
+        if (slot == slots_.size()) {
+            // Never reallocates: slots_ holds capacity_ from the start. Said
+            // because GCC 12 at -O3 cannot see it and warns falsely
+            // (-Warray-bounds) on the reallocation path; UBSan traps here
+            // should it ever stop being true.
+            if (slots_.size() == slots_.capacity())
+                __builtin_unreachable();
             slots_.push_back(value);
-        else
+        } else {
             slots_[slot] = value;
+        }
         ++size_;
         return true;
     }
