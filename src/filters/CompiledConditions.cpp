@@ -42,18 +42,23 @@ public:
         requireField(kIdentifierWord, shift, widthMask, value);
     }
 
-    // Data byte `index` must be within the frame's length, and its bits in
-    // `byteMask` must equal `value`.
-    void requireDataByte(int index, uint8_t byteMask, uint32_t value) {
+    // Data byte `index` must be within the frame's length and equal `value`.
+    void requireDataByte(int index, uint8_t value) {
         requireField(kHeadWord, PackedFrame::kAbsentBytesShift + index, 1, 0);
+        requireStoredByte(index, 0xFF, value);
+    }
+    // The DeviceNet MAC ID carried in the low six bits of data byte 0, read
+    // whatever the length says, as the list reads it.
+    void requireByte0MacId(uint32_t macId) { requireStoredByte(0, 0x3F, macId); }
+
+private:
+    // The bits in `byteMask` of stored data byte `index` must equal `value`.
+    void requireStoredByte(int index, uint8_t byteMask, uint32_t value) {
         const int word = index < 4 ? kIdentifierWord : kTailWord;
         const int shift = index < 4 ? PackedFrame::kData0Shift + 8 * index : 8 * (index - 4);
         requireField(word, shift, byteMask, value);
     }
-    // The DeviceNet MAC ID carried in the low six bits of data byte 0.
-    void requireByte0MacId(uint32_t macId) { requireDataByte(0, 0x3F, macId); }
 
-private:
     MaskTerm term_;
     bool possible_ = true;
 };
@@ -86,7 +91,7 @@ private:
             term.requireLength(condition.frame.length);
         for (int i = 0; i < kMaxDataBytes; ++i) {
             if (has(condition, dataByteFlag(i)))
-                term.requireDataByte(i, 0xFF, condition.frame.data[i]);
+                term.requireDataByte(i, condition.frame.data[i]);
         }
     }
 

@@ -7,10 +7,10 @@ namespace {
 
 bool has(const FilterCondition& condition, uint32_t flag) { return (condition.flags & flag) != 0; }
 
-// Bytes beyond the frame's length are whatever the adapter or the file left
-// there, so a test on data byte 0 fails without one.
+// Read whatever the length says, as the list reads it: a MAC ID condition
+// must match the MAC ID the user sees in the frame's row.
 bool firstDataByteIs(const CanFrame& frame, uint32_t macId) {
-    return frame.length > 0 && uint32_t(frame.data[0] & 0x3F) == macId;
+    return uint32_t(frame.data[0] & 0x3F) == macId;
 }
 
 bool canIdentifierMatches(const CanFrame& frame, const FilterCondition& condition) {

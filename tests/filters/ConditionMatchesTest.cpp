@@ -96,8 +96,10 @@ const std::vector<MatchCase>& matchCases() {
          dataFrame(0x14A, {0xC3}), true},
         {"Group1DestinationDiffers", withDestinationMac(deviceNetCondition(FC_DN_GROUP1), 4),
          dataFrame(0x14A, {0xC3}), false},
-        {"Group1DestinationNeedsADataByte", withDestinationMac(deviceNetCondition(FC_DN_GROUP1), 3),
-         withStaleByte(dataFrame(0x14A), 0, 3), false},
+        {"Group1DestinationReadsByte0WhateverTheLength", withDestinationMac(deviceNetCondition(FC_DN_GROUP1), 3),
+         withStaleByte(dataFrame(0x14A), 0, 0xC3), true},
+        {"Group1DestinationOfEmptyFrameDiffers", withDestinationMac(deviceNetCondition(FC_DN_GROUP1), 3),
+         withStaleByte(dataFrame(0x14A), 0, 0xC4), false},
 
         {"Group2TakesBits9And10As10", deviceNetCondition(FC_DN_GROUP2), dataFrame(0x5FF), true},
         {"Group2RefusesGroup3Identifier", deviceNetCondition(FC_DN_GROUP2), dataFrame(0x600), false},
