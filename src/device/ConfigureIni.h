@@ -34,6 +34,7 @@ int32_t profileNumber(std::string_view text);
 StoredDeviceSetup readDeviceSetup(const std::string& path);
 
 // Writes "USB Device" (empty), "Work Mode", "Baud Rate" and "Frame Type"
-// (frameType - 1) and keeps every other line of the file. An existing file
-// that cannot be read is not overwritten. The error text is the reason.
+// (frameType - 1) and keeps every other line of the file; every line is
+// written with CR LF, also those a user's editor ended with LF. An existing
+// file that cannot be read is not overwritten. The error text is the reason.
 Result<std::monostate> writeDeviceSetup(const std::string& path, const DeviceSettings& settings);

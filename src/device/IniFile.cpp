@@ -66,7 +66,6 @@ LineView classify(std::string_view line) {
     return {LineView::Kind::key, key, afterBlanks == std::string_view::npos ? line.size() : afterBlanks};
 }
 
-
 }  // namespace
 
 IniFile IniFile::parse(std::string_view text) {
@@ -183,7 +182,7 @@ std::string IniFile::text() const {
     std::string text;
     for (const std::string& line : lines_) {
         text += line;
-        text += '\n';
+        text += "\r\n";
     }
     return text;
 }

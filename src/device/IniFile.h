@@ -28,7 +28,8 @@ public:
     // section, or appends the section at the end of the document.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
-    // The document with LF line ends.
+    // The document with CR LF line ends, as every text file we write has
+    // them; a line read with LF alone is written with CR LF too.
     std::string text() const;
 
     // Writes a temporary file beside `path` and renames it over `path`, so a

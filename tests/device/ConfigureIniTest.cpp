@@ -112,18 +112,31 @@ TEST(WriteDeviceSetup, WritesTheFourKeysInOrderIntoANewFile) {
     const std::string path = dir.file("Configure.ini");
     const auto written = writeDeviceSetup(path, DeviceSettings{1, 333, 2, true});
     ASSERT_TRUE(written) << written.error().text;
-    EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nUSB Device=\nWork Mode=1\nBaud Rate=333\nFrame Type=1\n");
+    EXPECT_EQ(TempDir::read(path),
+              "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=1\r\nBaud Rate=333\r\nFrame Type=1\r\n");
 }
 
+// Whether we wrote the file or the user's editor did, every line comes back
+// with CR LF.
 TEST(WriteDeviceSetup, ReplacesTheKeysAndKeepsTheRestOfTheFile) {
-    TempDir dir;
-    const std::string path = dir.file("Configure.ini");
-    TempDir::write(path,
-                   "; kept\r\n[DeviceSetup]\r\nUSB Device=KTR2740\r\nBaud Rate=250\r\nExtra=yes\r\n\r\n[Other]\r\nx=1\r\n");
-    const auto written = writeDeviceSetup(path, DeviceSettings{0, 500, 0, false});
-    ASSERT_TRUE(written) << written.error().text;
-    EXPECT_EQ(TempDir::read(path), "; kept\n[DeviceSetup]\nUSB Device=\nBaud Rate=500\nExtra=yes\nWork Mode=0\n"
-                                   "Frame Type=-1\n\n[Other]\nx=1\n");
+    const struct {
+        const char* name;
+        const char* text;
+    } rows[] = {
+        {"CrLf", "; kept\r\n[DeviceSetup]\r\nUSB Device=KTR2740\r\nBaud Rate=250\r\nExtra=yes\r\n\r\n[Other]\r\nx=1\r\n"},
+        {"LfByHand", "; kept\n[DeviceSetup]\nUSB Device=KTR2740\nBaud Rate=250\nExtra=yes\n\n[Other]\nx=1\n"},
+    };
+    for (const auto& row : rows) {
+        TempDir dir;
+        const std::string path = dir.file("Configure.ini");
+        TempDir::write(path, row.text);
+        const auto written = writeDeviceSetup(path, DeviceSettings{0, 500, 0, false});
+        ASSERT_TRUE(written) << row.name << ": " << written.error().text;
+        EXPECT_EQ(TempDir::read(path),
+                  "; kept\r\n[DeviceSetup]\r\nUSB Device=\r\nBaud Rate=500\r\nExtra=yes\r\nWork Mode=0\r\n"
+                  "Frame Type=-1\r\n\r\n[Other]\r\nx=1\r\n")
+            << row.name;
+    }
 }
 
 TEST(WriteDeviceSetup, LeavesAFileItCannotReadAlone) {

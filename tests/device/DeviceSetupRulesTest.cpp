@@ -84,11 +84,12 @@ protected:
 
     std::string fileValue(const std::string& key) const {
         const std::string text = TempDir::read(path).value_or("");
-        const std::size_t at = text.find("\n" + key + "=");
+        const std::string lineStart = "\r\n" + key + "=";
+        const std::size_t at = text.find(lineStart);
         if (at == std::string::npos)
             return "(missing)";
-        const std::size_t start = at + key.size() + 2;
-        return text.substr(start, text.find('\n', start) - start);
+        const std::size_t start = at + lineStart.size();
+        return text.substr(start, text.find("\r\n", start) - start);
     }
 
     TempDir dir;
@@ -114,7 +115,8 @@ TEST_F(DeviceSetupOk, WithoutAFileSendsAckModeFiveHundredStandard) {
     EXPECT_TRUE(device.configured);
     EXPECT_FALSE(autoDataLoaded);
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nUSB Device=\nWork Mode=0\nBaud Rate=500\nFrame Type=0\n");
+    EXPECT_EQ(TempDir::read(path),
+              "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=0\r\nBaud Rate=500\r\nFrame Type=0\r\n");
 }
 
 TEST_F(DeviceSetupOk, UnlistedBaudRateIsSentAndWrittenBack) {
@@ -164,7 +166,8 @@ TEST_F(DeviceSetupOk, RefusedByTheAdapterKeepsTheDialogOpenButStoresAndWrites) {
     EXPECT_EQ(device.frameType, 2);
     EXPECT_FALSE(device.configured);
     EXPECT_FALSE(autoDataLoaded);
-    EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nUSB Device=\nWork Mode=1\nBaud Rate=250\nFrame Type=1\n");
+    EXPECT_EQ(TempDir::read(path),
+              "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=1\r\nBaud Rate=250\r\nFrame Type=1\r\n");
 }
 
 TEST_F(DeviceSetupOk, RefusalLeavesAnEarlierConfigurationInPlace) {

@@ -28,6 +28,22 @@ constexpr std::string_view kHandMade =
     "[Other]\n"
     "Baud Rate=77\n";
 
+// kHandMade as written back: every line ends in CR LF.
+constexpr std::string_view kHandMadeWritten =
+    "; adapter settings\r\n"
+    "[Window]\r\n"
+    "Left = 10\r\n"
+    "\r\n"
+    "[DeviceSetup]\r\n"
+    "USB Device=\r\n"
+    "Work Mode = 1\r\n"
+    "# tuned for the test rig\r\n"
+    "Baud Rate=250\r\n"
+    "not a key line\r\n"
+    "\r\n"
+    "[Other]\r\n"
+    "Baud Rate=77\r\n";
+
 }  // namespace
 
 TEST(IniFile, SettingAKeyChangesOnlyItsValueAndKeepsEveryOtherLine) {
@@ -35,20 +51,21 @@ TEST(IniFile, SettingAKeyChangesOnlyItsValueAndKeepsEveryOtherLine) {
     file.setValue("DeviceSetup", "Baud Rate", "1000");
     file.setValue("DeviceSetup", "Work Mode", "0");
     EXPECT_EQ(file.text(),
-              "; adapter settings\n"
-              "[Window]\n"
-              "Left = 10\n"
-              "\n"
-              "[DeviceSetup]\n"
-              "USB Device=\n"
-              "Work Mode = 0\n"
-              "# tuned for the test rig\n"
-              "Baud Rate=1000\n"
-              "not a key line\n"
-              "\n"
-              "[Other]\n"
-              "Baud Rate=77\n");
-    EXPECT_EQ(IniFile::parse(kHandMade).text(), kHandMade) << "an unchanged document writes back as it was read";
+              "; adapter settings\r\n"
+              "[Window]\r\n"
+              "Left = 10\r\n"
+              "\r\n"
+              "[DeviceSetup]\r\n"
+              "USB Device=\r\n"
+              "Work Mode = 0\r\n"
+              "# tuned for the test rig\r\n"
+              "Baud Rate=1000\r\n"
+              "not a key line\r\n"
+              "\r\n"
+              "[Other]\r\n"
+              "Baud Rate=77\r\n");
+    EXPECT_EQ(IniFile::parse(kHandMade).text(), kHandMadeWritten) << "an unchanged document keeps every line";
+    EXPECT_EQ(IniFile::parse(kHandMadeWritten).text(), kHandMadeWritten) << "what we write reads back byte for byte";
 }
 
 TEST(IniFile, ReadsTrimmedValuesOfTheNamedSectionOnly) {
@@ -66,36 +83,47 @@ TEST(IniFile, SectionAndKeyNamesMatchWithoutRegardToCase) {
     IniFile file = IniFile::parse("[devicesetup]\nBAUD RATE = 250\n");
     EXPECT_EQ(file.value("DeviceSetup", "Baud Rate"), "250");
     file.setValue("DEVICESETUP", "baud rate", "500");
-    EXPECT_EQ(file.text(), "[devicesetup]\nBAUD RATE = 500\n") << "the file's own spelling stays";
+    EXPECT_EQ(file.text(), "[devicesetup]\r\nBAUD RATE = 500\r\n") << "the file's own spelling stays";
 }
 
 TEST(IniFile, MissingKeyGoesAtTheEndOfItsSectionBeforeTheGapToTheNext) {
     IniFile file = IniFile::parse("[A]\nx=1\n\n; about B\n[B]\ny=2\n");
     file.setValue("a", "z", "3");
     file.setValue("B", "w", "");
-    EXPECT_EQ(file.text(), "[A]\nx=1\nz=3\n\n; about B\n[B]\ny=2\nw=\n");
+    EXPECT_EQ(file.text(), "[A]\r\nx=1\r\nz=3\r\n\r\n; about B\r\n[B]\r\ny=2\r\nw=\r\n");
 
     IniFile headerOnly = IniFile::parse("[A]\n[B]\n");
     headerOnly.setValue("A", "k", "v");
-    EXPECT_EQ(headerOnly.text(), "[A]\nk=v\n[B]\n");
+    EXPECT_EQ(headerOnly.text(), "[A]\r\nk=v\r\n[B]\r\n");
 }
 
 TEST(IniFile, MissingSectionGoesAtTheEndOfTheFile) {
     IniFile file = IniFile::parse("[A]\nx=1");
     file.setValue("DeviceSetup", "Work Mode", "0");
-    EXPECT_EQ(file.text(), "[A]\nx=1\n\n[DeviceSetup]\nWork Mode=0\n");
+    EXPECT_EQ(file.text(), "[A]\r\nx=1\r\n\r\n[DeviceSetup]\r\nWork Mode=0\r\n");
 
     IniFile empty = IniFile::parse("");
     empty.setValue("DeviceSetup", "USB Device", "");
-    EXPECT_EQ(empty.text(), "[DeviceSetup]\nUSB Device=\n");
+    EXPECT_EQ(empty.text(), "[DeviceSetup]\r\nUSB Device=\r\n");
 }
 
-TEST(IniFile, AcceptsCrLfAndWritesLf) {
-    IniFile file = IniFile::parse("; note\r\n[DeviceSetup]\r\nBaud Rate=125\r\nFrame Type=1\r\n");
-    EXPECT_EQ(file.value("DeviceSetup", "Baud Rate"), "125");
-    EXPECT_EQ(file.value("DeviceSetup", "Frame Type"), "1");
-    file.setValue("DeviceSetup", "Frame Type", "0");
-    EXPECT_EQ(file.text(), "; note\n[DeviceSetup]\nBaud Rate=125\nFrame Type=0\n");
+TEST(IniFile, ReadsLfCrLfAndMixedLineEndsAndWritesCrLf) {
+    const struct {
+        const char* name;
+        std::string_view text;
+    } rows[] = {
+        {"CrLf", "; note\r\n[DeviceSetup]\r\nBaud Rate=125\r\nFrame Type=1\r\n"},
+        {"Lf", "; note\n[DeviceSetup]\nBaud Rate=125\nFrame Type=1\n"},
+        {"Mixed", "; note\n[DeviceSetup]\r\nBaud Rate=125\nFrame Type=1\r\n"},
+        {"MixedWithoutLastLineEnd", "; note\r\n[DeviceSetup]\nBaud Rate=125\r\nFrame Type=1"},
+    };
+    for (const auto& row : rows) {
+        IniFile file = IniFile::parse(row.text);
+        EXPECT_EQ(file.value("DeviceSetup", "Baud Rate"), "125") << row.name << ": no CR in a value";
+        EXPECT_EQ(file.value("DeviceSetup", "Frame Type"), "1") << row.name;
+        file.setValue("DeviceSetup", "Frame Type", "0");
+        EXPECT_EQ(file.text(), "; note\r\n[DeviceSetup]\r\nBaud Rate=125\r\nFrame Type=0\r\n") << row.name;
+    }
 }
 
 TEST(IniFile, IgnoresAByteOrderMarkBeforeTheFirstSection) {
@@ -117,9 +145,9 @@ TEST(IniFileLoad, MissingFileIsAnEmptyDocumentAndAFolderIsAnError) {
 TEST(IniFileSave, WritesTheDocumentAndCreatesAMissingFolder) {
     TempDir dir;
     const std::string path = dir.file("config/Vorelin/Configure.ini");
-    const auto saved = IniFile::parse("[A]\r\nx=1\r\n").save(path);
+    const auto saved = IniFile::parse("[A]\nx=1\n").save(path);
     ASSERT_TRUE(saved) << saved.error().text;
-    EXPECT_EQ(TempDir::read(path), "[A]\nx=1\n");
+    EXPECT_EQ(TempDir::read(path), "[A]\r\nx=1\r\n");
     const auto loaded = IniFile::load(path);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->value("A", "x"), "1");

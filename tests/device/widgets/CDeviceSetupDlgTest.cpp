@@ -145,7 +145,8 @@ TEST_F(CDeviceSetupDlgTest, OkConfiguresTheSimulatedAdapterAndWritesTheFile) {
     uint32_t status = 0, unused1 = 0, unused2 = 0, baudRateKbps = 0, firmware = 0;
     ASSERT_EQ(GetKESHInfo(&status, &unused1, &unused2, &baudRateKbps, &firmware), 1);
     EXPECT_EQ(baudRateKbps, 250u) << "the adapter took the rate";
-    EXPECT_EQ(TempDir::read(path), "; mine\n[DeviceSetup]\nBaud Rate=250\nUSB Device=\nWork Mode=1\nFrame Type=1\n");
+    EXPECT_EQ(TempDir::read(path),
+              "; mine\r\n[DeviceSetup]\r\nBaud Rate=250\r\nUSB Device=\r\nWork Mode=1\r\nFrame Type=1\r\n");
 }
 
 TEST_F(CDeviceSetupDlgTest, RefusedSetupStaysOpenWithTheMessage) {
@@ -161,7 +162,8 @@ TEST_F(CDeviceSetupDlgTest, RefusedSetupStaysOpenWithTheMessage) {
     EXPECT_EQ(messages.shown()[0].caption, "Setup Information");
     EXPECT_EQ(messages.shown()[0].owner, static_cast<const QWidget*>(dialog.get()));
     EXPECT_FALSE(device.configured);
-    EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nUSB Device=\nWork Mode=0\nBaud Rate=500\nFrame Type=0\n");
+    EXPECT_EQ(TempDir::read(path),
+              "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=0\r\nBaud Rate=500\r\nFrame Type=0\r\n");
 }
 
 TEST_F(CDeviceSetupDlgTest, CancelAppliesAndWritesNothing) {
