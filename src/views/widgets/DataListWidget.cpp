@@ -56,7 +56,7 @@ void DataListWidget::setColumns(const QStringList& captions) {
     captions_->setHorizontalHeaderLabels(captions);
     updateScrollBars();
     viewport()->update();
-    emit visibleRowsChanged();
+    emit columnsChanged();
 }
 
 void DataListWidget::setColumnWidths(const std::vector<int>& widths) {
@@ -75,8 +75,10 @@ void DataListWidget::setRowCount(uint32_t count) {
         return;
     const uint32_t previous = rowCount_;
     rowCount_ = count;
+    const bool selectionShrinks = count < previous && !selection_.isEmpty() && selection_.ranges().back().last >= count;
     selection_.truncate(count);
-    if (currentRow_ && *currentRow_ >= count)
+    const bool currentLost = currentRow_ && *currentRow_ >= count;
+    if (currentLost)
         currentRow_.reset();
     updateScrollBars();
     // Rows beyond the old count become visible only if they fall in the
@@ -89,6 +91,11 @@ void DataListWidget::setRowCount(uint32_t count) {
         viewport()->update(0, y, viewport()->width(), viewport()->height() - y);
     }
     emit visibleRowsChanged();
+    emit rowCountChanged(previous, count);
+    if (selectionShrinks)
+        emit selectionChanged();
+    if (currentLost)
+        emit currentRowChanged();
 }
 
 void DataListWidget::scrollToRow(uint32_t row) {
@@ -181,6 +188,14 @@ void DataListWidget::copySelection() const {
         QApplication::clipboard()->setText(selectedText());
 }
 
+void DataListWidget::setRowSelected(uint32_t row, bool selected) {
+    if (row >= rowCount_ || selection_.contains(row) == selected)
+        return;
+    selection_.toggle(row);
+    viewport()->update();
+    emit selectionChanged();
+}
+
 void DataListWidget::selectAll() {
     if (rowCount_ == 0)
         return;
@@ -233,6 +248,7 @@ void DataListWidget::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateHeaderGeometry();
     updateScrollBars();
+    emit visibleRowsChanged();
 }
 
 void DataListWidget::scrollContentsBy(int dx, int dy) {
@@ -279,9 +295,9 @@ void DataListWidget::mousePressEvent(QMouseEvent* event) {
         return;  // keep the selection for the context menu
     if (event->modifiers() & Qt::ControlModifier) {
         selection_.toggle(*row);
-        currentRow_ = *row;
         viewport()->update();
         emit selectionChanged();
+        setCurrentRow(*row);
         return;
     }
     moveCurrentTo(*row, event->modifiers());
@@ -300,10 +316,17 @@ void DataListWidget::moveCurrentTo(uint32_t row, Qt::KeyboardModifiers modifiers
         selection_.extendTo(row);
     else
         selection_.selectOnly(row);
-    currentRow_ = row;
     scrollToRow(row);
     viewport()->update();
     emit selectionChanged();
+    setCurrentRow(row);
+}
+
+void DataListWidget::setCurrentRow(std::optional<uint32_t> row) {
+    if (row == currentRow_)
+        return;
+    currentRow_ = row;
+    emit currentRowChanged();
 }
 
 void DataListWidget::keyPressEvent(QKeyEvent* event) {

@@ -54,17 +54,28 @@ public:
     QColor textColor() const { return textColour_; }
 
     const RowSelection& selection() const { return selection_; }
+    // Adds or removes one row, as Ctrl+click does; `row` becomes the anchor.
+    void setRowSelected(uint32_t row, bool selected);
     // The selected rows' cells, TAB between cells, a line break after each row.
     QString selectedText() const;
     void copySelection() const;
     void selectAll();
+
+    // The row the keyboard moves from; none until a row is clicked or a key
+    // moves to one.
+    std::optional<uint32_t> currentRow() const { return currentRow_; }
+    // The row shown at `viewportY`, if any.
+    std::optional<uint32_t> rowAt(int viewportY) const;
 
     // The text of one cell, as painted.
     QString cellText(uint32_t row, int column) const;
 
 signals:
     void selectionChanged();
+    void currentRowChanged();
     void visibleRowsChanged();
+    void rowCountChanged(uint32_t previous, uint32_t count);
+    void columnsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,7 +91,7 @@ protected:
 private:
     void updateScrollBars();
     void updateHeaderGeometry();
-    std::optional<uint32_t> rowAt(int viewportY) const;
+    void setCurrentRow(std::optional<uint32_t> row);
     void moveCurrentTo(uint32_t row, Qt::KeyboardModifiers modifiers);
     // The vertical scroll bar counts steps of this many rows, so that more
     // rows than an int can count still scroll.
