@@ -4,7 +4,9 @@
 #include "app/RecentFileList.h"
 #include "app/widgets/AppEnvironment.h"
 #include "app/widgets/CMainFrame.h"
+#include "app/widgets/LaterCopyRequests.h"
 #include "app/widgets/MessageBoxSink.h"
+#include "app/widgets/MonitorCommandLine.h"
 #include "app/widgets/RecentFileSettings.h"
 #include "app/widgets/SingleInstance.h"
 #include "app/widgets/ToolbarIcon.h"
@@ -14,7 +16,7 @@
 #include "driver/Backend.h"
 #include "views/widgets/TableText.h"
 
-#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -27,42 +29,53 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 constexpr std::size_t kRecentFileCapacity = 4;
 
-QString defaultAdapterSelector() {
-    const char* fromEnvironment = std::getenv("VORELIN_ADAPTER");
-    return fromEnvironment && *fromEnvironment ? QString::fromLocal8Bit(fromEnvironment) : QStringLiteral("sim");
-}
-
 void reportError(const QString& text) { std::fprintf(stderr, "vorelin: %s\n", qPrintable(text)); }
+
+void describeApplication() {
+    QCoreApplication::setApplicationName(tableText(strings::kAppTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORELIN_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorelin Applications"));
+}
 
 }  // namespace
 
+std::optional<int> CMonitorApp::answerHelpOrVersion(int& argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    MonitorCommandLine commandLine;
+    commandLine.parseForHelpOrVersion(arguments);
+    if (!commandLine.asksForHelp() && !commandLine.asksForVersion())
+        return std::nullopt;
+    describeApplication();
+    // The usage line names the program as it was started, which the parser
+    // learns from an application object; one without a display will do.
+    const QCoreApplication application(argc, argv);
+    const QString answer = commandLine.asksForVersion()
+                               ? QStringLiteral("%1 %2\n").arg(applicationName(), applicationVersion())
+                               : commandLine.helpText();
+    std::fputs(qPrintable(answer), stdout);
+    return EXIT_SUCCESS;
+}
+
 CMonitorApp::CMonitorApp(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(tableText(strings::kAppTitle));
-    setApplicationVersion(QStringLiteral(VORELIN_VERSION));
-    setOrganizationName(QStringLiteral("Vorelin Applications"));
+    describeApplication();
     setWindowIcon(applicationIcon());
 }
 
 int CMonitorApp::run() {
-    QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Monitor and analyser for a CAN bus."));
-    options.addHelpOption();
-    options.addVersionOption();
-    const QCommandLineOption adapterOption(
-        QStringLiteral("adapter"),
-        QStringLiteral("Adapter backend to use, e.g. sim or sim:rate=5000,mix=canopen (default: $VORELIN_ADAPTER, "
-                       "else sim)."),
-        QStringLiteral("selector"), defaultAdapterSelector());
-    options.addOption(adapterOption);
-    options.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Capture file to open."),
-                                  QStringLiteral("[file]"));
-    options.process(*this);
-    if (options.positionalArguments().size() > 1) {
+    MonitorCommandLine commandLine;
+    commandLine.process(*this);
+    const QStringList files = commandLine.files();
+    if (files.size() > 1) {
         reportError(QStringLiteral("at most one capture file may be named"));
         return kExitUsage;
     }
+    // Made absolute here: a running copy that is handed the file does not
+    // share this working folder, and the recent-file list outlives it.
+    const QString file = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
 
-    auto backend = vorelin::driver::makeBackend(options.value(adapterOption).toStdString());
+    auto backend = vorelin::driver::makeBackend(commandLine.adapterSelector().toStdString());
     if (!backend) {
         reportError(QString::fromStdString(backend.error().text));
         return kExitUsage;
@@ -71,10 +84,22 @@ int CMonitorApp::run() {
     vorelin::driver::installBackend(std::move(*backend));
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), applicationName());
-    switch (instance.claim()) {
+    SingleInstance::Claim claim = instance.claim();
+    if (claim == SingleInstance::Claim::laterCopy) {
+        if (instance.handOverToFirstCopy(file))
+            return EXIT_SUCCESS;
+        // A first copy that ended before it could answer left its lock for
+        // this copy to claim; this copy then carries on as the first.
+        claim = instance.claim();
+    }
+    switch (claim) {
     case SingleInstance::Claim::laterCopy:
-        instance.askFirstCopyToComeForward();
-        return EXIT_SUCCESS;
+        // A window that did not come forward is not worth a word; a file
+        // that was not taken is.
+        if (file.isEmpty())
+            return EXIT_SUCCESS;
+        reportError(QStringLiteral("%1: the running copy did not take the file").arg(file));
+        return kExitFailure;
     case SingleInstance::Claim::unavailable:
         reportError(QStringLiteral("cannot make sure that only one copy runs: %1").arg(instance.lockError()));
         return kExitFailure;
@@ -96,10 +121,8 @@ int CMonitorApp::run() {
     {
         CMainFrame frame(state, receiveTimer, messages, environment, recentFiles);
         messages.setApplicationWindow(&frame);
-        connect(&instance, &SingleInstance::comeForwardRequested, &frame,
-                [&frame] { bringForwardIfTitled(&frame, tableText(strings::kAppTitle)); });
-        const QStringList files = options.positionalArguments();
-        if (!files.isEmpty() && !frame.openDocumentFile(files.first())) {
+        LaterCopyRequests laterCopies(instance, frame);
+        if (!file.isEmpty() && !frame.openDocumentFile(file)) {
             status = kExitFailure;
         } else {
             frame.show();

@@ -4,10 +4,16 @@
 
 #include <QApplication>
 
+#include <optional>
+
 class CMonitorApp : public QApplication {
     Q_OBJECT
 
 public:
+    // Answers --help and --version before the application object, which
+    // needs a display, exists. The exit status when it answered.
+    static std::optional<int> answerHelpOrVersion(int& argc, char** argv);
+
     CMonitorApp(int& argc, char** argv);
 
     // Start-up, the event loop and shut-down; answers the exit status.

@@ -2,11 +2,52 @@
 
 #include <QDir>
 #include <QLocalSocket>
-#include <QWidget>
+#include <QTimer>
+#include <QtEndian>
+
+#include <optional>
 
 namespace {
 
-constexpr int kAnswerWaitMs = 2000;
+// A request on the socket: the byte count of a file path as four bytes, most
+// significant first, then the path, absolute and in UTF-8; a count of zero
+// asks only to come forward. The first copy answers one ACK byte once it has
+// taken the request, and closes. Anything else it drops unanswered.
+constexpr qint64 kCountBytes = 4;
+constexpr char kTaken = '\x06';
+// Four times PATH_MAX: room for any path the system could open.
+constexpr quint32 kMaxPathBytes = 16 * 1024;
+
+constexpr int kConnectWaitMs = 2000;
+// The first copy answers from its window thread, which loading a large
+// capture keeps busy for a while.
+constexpr int kAnswerWaitMs = 10000;
+// A later copy that never finishes its request does not keep a socket open.
+constexpr int kRequestWaitMs = 10000;
+
+QByteArray encodeRequest(const QString& absoluteFilePath) {
+    const QByteArray path = absoluteFilePath.toUtf8();
+    QByteArray request(kCountBytes, '\0');
+    qToBigEndian<quint32>(quint32(path.size()), request.data());
+    return request + path;
+}
+
+// The path a request names, empty for none; nothing when the request could
+// only open some other file than its sender meant.
+std::optional<QString> requestedPath(const QByteArray& utf8) {
+    QString path = QString::fromUtf8(utf8);
+    // Bytes that are not UTF-8 come back as replacement characters, a NUL
+    // would cut the path short, and a relative path belongs to the sender's
+    // working folder, not to ours.
+    if (path.toUtf8() != utf8 || path.contains(QChar(u'\0')) || (!path.isEmpty() && !QDir::isAbsolutePath(path)))
+        return std::nullopt;
+    return path;
+}
+
+void drop(QLocalSocket* socket) {
+    socket->abort();
+    socket->deleteLater();
+}
 
 }  // namespace
 
@@ -18,11 +59,8 @@ SingleInstance::SingleInstance(const QString& directory, const QString& name, QO
     // first copy has been running.
     lock_.setStaleLockTime(0);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            socket->disconnectFromServer();
-            socket->deleteLater();
-            emit comeForwardRequested();
-        }
+        while (QLocalSocket* socket = server_.nextPendingConnection())
+            acceptLaterCopy(socket);
     });
 }
 
@@ -47,19 +85,51 @@ QString SingleInstance::lockError() const {
     }
 }
 
-bool SingleInstance::askFirstCopyToComeForward() const {
+bool SingleInstance::handOverToFirstCopy(const QString& absoluteFilePath) const {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(kAnswerWaitMs))
+    if (!socket.waitForConnected(kConnectWaitMs))
         return false;
-    socket.disconnectFromServer();
-    return true;
+    socket.write(encodeRequest(absoluteFilePath));
+    while (socket.bytesAvailable() == 0 && socket.waitForReadyRead(kAnswerWaitMs)) {
+    }
+    return socket.read(1) == QByteArray(1, kTaken);
 }
 
-void bringForwardIfTitled(QWidget* window, const QString& title) {
-    if (window->windowTitle() != title)
+void SingleInstance::acceptLaterCopy(QLocalSocket* socket) {
+    // The request may come in pieces; what it can hold is bounded, so the
+    // socket never buffers more than that.
+    socket->setReadBufferSize(kCountBytes + kMaxPathBytes);
+    QTimer::singleShot(kRequestWaitMs, socket, [socket] { drop(socket); });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
+    readRequest(socket);
+}
+
+void SingleInstance::readRequest(QLocalSocket* socket) {
+    if (socket->bytesAvailable() < kCountBytes)
         return;
-    window->showNormal();
-    window->raise();
-    window->activateWindow();
+    const auto size = qFromBigEndian<quint32>(socket->peek(kCountBytes).constData());
+    if (size > kMaxPathBytes) {
+        disconnect(socket, nullptr, this, nullptr);
+        drop(socket);
+        return;
+    }
+    if (socket->bytesAvailable() < kCountBytes + qint64(size))
+        return;
+    // One request per connection: whatever follows it is not read.
+    disconnect(socket, nullptr, this, nullptr);
+    socket->skip(kCountBytes);
+    const std::optional<QString> path = requestedPath(socket->read(size));
+    if (!path) {
+        drop(socket);
+        return;
+    }
+    // Answered before the request is acted on, which may wait on the user.
+    socket->write(&kTaken, 1);
+    socket->disconnectFromServer();
+    if (path->isEmpty())
+        emit comeForwardRequested();
+    else
+        emit openFileRequested(*path);
 }

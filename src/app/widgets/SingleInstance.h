@@ -1,13 +1,14 @@
 // SingleInstance.h: keeps one running copy of the program per user. The first
 // copy holds a lock file and listens on a local socket beside it; a later copy
-// finds the lock held, asks the first to come forward and ends.
+// finds the lock held, hands its request to the first (come forward, or open
+// a file) and ends.
 #pragma once
 
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 
-class QWidget;
+class QLocalSocket;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -23,19 +24,20 @@ public:
     Claim claim();
     QString lockError() const;
 
-    // From a later copy: asks the first to come forward. False when no first
-    // copy answered.
-    bool askFirstCopyToComeForward() const;
+    // From a later copy: asks the first to open `absoluteFilePath`, or, with
+    // no path, only to come forward, and waits until it has taken the
+    // request. False when no first copy took it.
+    bool handOverToFirstCopy(const QString& absoluteFilePath = {}) const;
 
 signals:
     void comeForwardRequested();
+    void openFileRequested(const QString& absoluteFilePath);
 
 private:
+    void acceptLaterCopy(QLocalSocket* socket);
+    void readRequest(QLocalSocket* socket);
+
     QString socketPath_;
     QLockFile lock_;
     QLocalServer server_;
 };
-
-// Restores `window` to its normal size and raises it, but only while its
-// title is exactly `title`: a window showing a document is left alone.
-void bringForwardIfTitled(QWidget* window, const QString& title);

@@ -1,0 +1,93 @@
+// The program's --help and --version: answered on stdout without a display,
+// in an environment where the program would otherwise fail to start.
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProgramRun {
+    QProcess::ExitStatus exitStatus;
+    int exitCode;
+    QString out;
+    QByteArray err;
+};
+
+// The program on the X11 platform with no display to connect to.
+ProgramRun runWithoutDisplay(const QString& runtime, const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VORELIN_EXECUTABLE), arguments);
+    if (!program.waitForFinished(60000))
+        program.kill();
+    program.waitForFinished();
+    return {program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            program.readAllStandardError()};
+}
+
+class ProgramWithoutDisplay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(runtime.isValid());
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const ProgramRun start = runWithoutDisplay(runtime.path(), {});
+        ASSERT_FALSE(start.exitStatus == QProcess::NormalExit && start.exitCode == 0)
+            << "without --help or --version the program needs the display";
+    }
+
+    QTemporaryDir runtime;
+};
+
+}  // namespace
+
+TEST_F(ProgramWithoutDisplay, PrintsItsUsageOnHelp) {
+    const QString usage = QStringLiteral("Usage: %1 [options] [file]\n").arg(QStringLiteral(VORELIN_EXECUTABLE));
+    const struct {
+        const char* name;
+        QStringList arguments;
+    } rows[] = {
+        {"long", {QStringLiteral("--help")}},
+        {"short", {QStringLiteral("-h")}},
+        {"after Qt's own options and a file", {QStringLiteral("-platform"), QStringLiteral("xcb"),
+                                               QStringLiteral("bench.orx"), QStringLiteral("--help")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ProgramRun run = runWithoutDisplay(runtime.path(), row.arguments);
+        EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.startsWith(usage)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral("--adapter <selector>"))) << run.out.toStdString();
+        EXPECT_EQ(run.err, QByteArray());
+    }
+}
+
+TEST_F(ProgramWithoutDisplay, PrintsItsVersion) {
+    const QRegularExpression versionLine(QStringLiteral("^Vorelin \\d+\\.\\d+\\.\\d+\\n$"));
+    const struct {
+        const char* name;
+        QStringList arguments;
+    } rows[] = {
+        {"long", {QStringLiteral("--version")}},
+        {"short", {QStringLiteral("-v")}},
+        {"before a file", {QStringLiteral("--version"), QStringLiteral("bench.orx")}},
+        {"with --help too", {QStringLiteral("--help"), QStringLiteral("--version")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ProgramRun run = runWithoutDisplay(runtime.path(), row.arguments);
+        EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(versionLine.match(run.out).hasMatch()) << run.out.toStdString();
+        EXPECT_EQ(run.err, QByteArray());
+    }
+}
