@@ -59,8 +59,8 @@ std::string versionText(float version) {
 
 std::string bytesText(uint64_t bytes) { return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes"); }
 
-// Tells `percent` of items [from, to) exactly what a call before each item
-// would, but calls it only where the percentage changes.
+// A read the system refused, with its reason; a file that merely ends early
+// is damaged instead, which the callers tell apart by the empty reason.
 Error readError(const FileReader& file) { return makeError(strings::kCannotReadFile, file.errorText()); }
 
 struct Header {

@@ -8,14 +8,27 @@
 #include "device/DeviceSettings.h"
 #include "driver/KeshApi.h"
 
+namespace {
+
+void runAdapter(MessageSink& messages) {
+    if (RunKESH() == 0)
+        messages.show(applicationMessage(strings::kCannotRunDevice, MessageIcon::None));
+}
+
+}  // namespace
+
 void startCapture(CaptureState& capture, const DeviceSettings& device, MessageSink& messages) {
     if (!device.configured) {
         messages.show(applicationMessage(strings::kDeviceError, MessageIcon::Stop));
         return;
     }
-    if (RunKESH() == 0)
-        messages.show(applicationMessage(strings::kCannotRunDevice, MessageIcon::None));
+    runAdapter(messages);
     capture.capturing.store(true, std::memory_order_release);
+}
+
+void resumeLoadedCapture(const CaptureState& capture, MessageSink& messages) {
+    if (capture.capturing.load(std::memory_order_acquire))
+        runAdapter(messages);
 }
 
 void stopCapture(CaptureState& capture) { capture.capturing.store(false, std::memory_order_release); }

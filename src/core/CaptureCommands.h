@@ -14,6 +14,12 @@ class ShownRowsView;
 // Stop and Capture retry it.
 void startCapture(CaptureState& capture, const DeviceSettings& device, MessageSink& messages);
 
+// A capture file saved while capturing reopens capturing. The document that
+// closed for it stopped the adapter, so it is started again and new frames
+// follow the loaded ones; message 5001 when it does not start, with capture
+// left on as the file says, so that Stop and Capture retry it.
+void resumeLoadedCapture(const CaptureState& capture, MessageSink& messages);
+
 // Stop: the adapter keeps running; the receive timer only stops fetching.
 void stopCapture(CaptureState& capture);
 

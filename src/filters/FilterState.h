@@ -30,6 +30,6 @@ struct FilterState {
     }
 };
 
-// File > New: no frames, no rows, no conditions, no filter; the mode stays as
-// the user left it.
+// File > New: no frames, no rows, no conditions, no filter, nothing to save;
+// the mode stays as the user left it.
 void resetCaptureForNewDocument(FilterState& filter, CaptureState& capture);

@@ -28,6 +28,7 @@
 #include "views/widgets/CViewDataList.h"
 #include "views/widgets/TableText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -45,6 +46,17 @@ constexpr int kTickIntervalMs = 800;
 constexpr int kStatusPaneMinimumWidth = 50;
 
 QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+// A pane is heard by the text it shows, but Qt tells a screen reader nothing
+// when a label's text changes; the pane says so itself.
+void showPaneText(QLabel* pane, const std::string& text) {
+    const QString shown = qtext(text);
+    if (pane->text() == shown)
+        return;
+    pane->setText(shown);
+    QAccessibleEvent changed(pane, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
 
 // The document kind's file filter and extension, fields 3 and 4 of its
 // document string.
@@ -122,7 +134,9 @@ void CMainFrame::createStatusBar() {
     for (const auto& pane : panes) {
         auto* label = new QLabel(qtext(pane.text));
         label->setObjectName(QStringLiteral("pane%1").arg(pane.caption));
-        label->setAccessibleName(tableText(pane.caption));
+        // A screen reader hears what the pane shows (a label's name is its
+        // text); the caption says which pane it is.
+        label->setAccessibleDescription(tableText(pane.caption));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(kStatusPaneMinimumWidth);
@@ -187,15 +201,20 @@ void CMainFrame::tick() {
 
 void CMainFrame::refreshStatusPanes() {
     shownPanes_ = refreshedStatusPaneTexts(shownPanes_, state_.protocol, state_.device);
-    protocolPane_->setText(qtext(shownPanes_.protocol));
-    framePane_->setText(qtext(shownPanes_.frame));
-    baudRatePane_->setText(qtext(shownPanes_.baudRate));
+    showPaneText(protocolPane_, shownPanes_.protocol);
+    showPaneText(framePane_, shownPanes_.frame);
+    showPaneText(baudRatePane_, shownPanes_.baudRate);
 }
 
 QMdiSubWindow* CMainFrame::openDocument(DocumentKind kind) {
-    QMdiSubWindow* window = kind == DocumentKind::dataList
-                                ? static_cast<QMdiSubWindow*>(new CMDIChildWndDataList(state_, receiveTimer_))
-                                : new CMDIChildWndChart(state_, receiveTimer_, messages_);
+    QMdiSubWindow* window = nullptr;
+    if (kind == DocumentKind::dataList) {
+        auto* dataList = new CMDIChildWndDataList(state_, receiveTimer_);
+        dataList->setCloseGuard([this] { return saveModifiedDocument(); });
+        window = dataList;
+    } else {
+        window = new CMDIChildWndChart(state_, receiveTimer_, messages_);
+    }
     mdiArea_->addSubWindow(window);
     connect(window, &QObject::destroyed, this, &CMainFrame::documentWindowsChanged, Qt::QueuedConnection);
     window->showMaximized();
@@ -236,7 +255,8 @@ bool CMainFrame::openDocumentFile(const QString& path) {
     finishLoading(window);
     if (!loaded) {
         // The check before loading passed, so this is the medium failing
-        // part way: the document keeps what could be read, marked changed.
+        // part way: the capture is left empty rather than half loaded, and
+        // marked changed, as it matches no file any more.
         showFileMessage(path, loaded.error().number, loaded.error().text);
         window->document().SetModifiedFlag(true);
         return false;
@@ -244,6 +264,7 @@ bool CMainFrame::openDocumentFile(const QString& path) {
     window->setFilePath(path);
     recentFiles_.add(filePath);
     rebuildMenus();
+    resumeLoadedCapture(state_.capture, messages_);
     return true;
 }
 
@@ -342,14 +363,18 @@ void CMainFrame::exportRows() {
         return;
     const ExportFormat format =
         path.endsWith(QStringLiteral(".log"), Qt::CaseInsensitive) ? ExportFormat::candumpLog : ExportFormat::textLog;
+    // Shown for every export of at least one row, however short: only the
+    // percentage waits for a change.
     std::unique_ptr<CProgressDlg> progress;
+    if (state_.capture.rows.count() > 0) {
+        progress = std::make_unique<CProgressDlg>(this);
+        progress->setWindowTitle(tableText(strings::kProgressExporting));
+        progress->show();
+    }
     const auto exported = exportShownRows(path.toStdString(), format, state_.protocol, state_.capture,
-                                          [this, &progress](int percent) {
-                                              if (!progress) {
-                                                  progress = std::make_unique<CProgressDlg>(this);
-                                                  progress->show();
-                                              }
-                                              progress->showProgress(percent, strings::kProgressExporting);
+                                          [&progress](int percent) {
+                                              if (progress)
+                                                  progress->showProgress(percent, strings::kProgressExporting);
                                           });
     progress.reset();
     if (exported)
@@ -418,8 +443,10 @@ void CMainFrame::newDocument() {
 }
 
 void CMainFrame::closeActiveDocument() {
+    // Through the window's own close, which asks to save a modified capture;
+    // gone at once, as the menus and flags that follow expect.
     QMdiSubWindow* active = mdiArea_->activeSubWindow();
-    if (active && (active != dataListWindow() || saveModifiedDocument()))
+    if (active && active->close())
         delete active;
 }
 

@@ -14,6 +14,7 @@
 #include "core/StringTable.h"
 #include "device/ConfigureIni.h"
 #include "driver/Backend.h"
+#include "views/widgets/ComboBoxAccessible.h"
 #include "views/widgets/TableText.h"
 
 #include <QFileInfo>
@@ -61,6 +62,7 @@ std::optional<int> CMonitorApp::answerHelpOrVersion(int& argc, char** argv) {
 CMonitorApp::CMonitorApp(int& argc, char** argv) : QApplication(argc, argv) {
     describeApplication();
     setWindowIcon(applicationIcon());
+    ComboBoxAccessible::install();
 }
 
 int CMonitorApp::run() {

@@ -8,6 +8,7 @@
 #include "views/widgets/CViewDataList.h"
 #include "views/widgets/TableText.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 
 namespace {
@@ -33,6 +34,14 @@ CMDIChildWndDataList::CMDIChildWndDataList(ProgramState& state, ReceiveTimer& re
 void CMDIChildWndDataList::setFilePath(const QString& path) {
     filePath_ = path;
     setWindowTitle(QFileInfo(path).fileName());
+}
+
+void CMDIChildWndDataList::closeEvent(QCloseEvent* event) {
+    if (mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 CMDIChildWndDataList::~CMDIChildWndDataList() {

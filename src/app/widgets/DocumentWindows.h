@@ -7,6 +7,7 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
 #include <memory>
 
 struct ProgramState;
@@ -31,9 +32,18 @@ public:
     const QString& filePath() const { return filePath_; }
     void setFilePath(const QString& path);
 
+    // Asked whenever the window is about to close, whichever way the user
+    // closes it (File > Close, its close button, its window menu, Ctrl+F4);
+    // false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     ProgramState& state_;
     QString filePath_;
+    std::function<bool()> mayClose_;
     std::unique_ptr<CDataDoc> document_;
     CViewDataList* view_;
 };

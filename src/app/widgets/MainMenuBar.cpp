@@ -6,6 +6,7 @@
 #include "core/StringTable.h"
 #include "views/widgets/TableText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QMenu>
@@ -56,15 +57,38 @@ void addItems(QMenu* menu, const std::vector<MenuItem>& items, const CommandActi
     }
 }
 
+// Takes the old menus apart before they go. A menu item's accessible
+// interface is made once per action and keeps the menu it was first read in
+// as its parent for good; the commands' actions move on to the new menus, so
+// their interfaces are dropped here and made anew from the new menus, or a
+// screen reader would lose every item the two menu sets share.
+void retireMenus(QMenuBar* bar, const CommandActions& actions) {
+    const std::function<void(QMenu*)> detach = [&detach](QMenu* menu) {
+        for (QAction* item : menu->actions()) {
+            if (QMenu* submenu = item->menu())
+                detach(submenu);
+        }
+        menu->clear();
+    };
+    for (QAction* menuAction : bar->actions()) {
+        if (QMenu* menu = menuAction->menu()) {
+            detach(menu);
+            // Later: the command that switched the menus may be running from one.
+            menu->deleteLater();
+        }
+    }
+    bar->clear();
+    for (const auto& [number, commandAction] : actions.actions()) {
+        if (QAccessibleInterface* item = QAccessible::queryAccessibleInterface(commandAction))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    }
+}
+
 }  // namespace
 
 void buildMenuBar(QMenuBar* bar, MenuSet set, const CommandActions& actions, const std::vector<std::string>& recentPaths,
                   const std::function<void()>& aboutToShow) {
-    for (QAction* menuAction : bar->actions()) {
-        if (QMenu* menu = menuAction->menu())
-            menu->deleteLater();
-    }
-    bar->clear();
+    retireMenus(bar, actions);
     for (const MenuItem& top : menuBar(set)) {
         QMenu* menu = bar->addMenu(menuText(top.text));
         QObject::connect(menu, &QMenu::aboutToShow, menu, aboutToShow);

@@ -27,10 +27,8 @@ QComboBox* addList(QGridLayout* grid, int labelNumber, const char* objectName) {
     list->setEditable(false);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Names the list for a screen reader too.
     label->setBuddy(list);
-    // On Linux a list's accessible name is its current entry; the name set
-    // here, and the label relation, say which list it is.
-    list->setAccessibleName(label->text());
     grid->addWidget(label, row, 0);
     grid->addWidget(list, row, 1);
     return list;

@@ -4,12 +4,15 @@
 
 #include "support/Frames.h"
 #include "support/TempDir.h"
+#include "views/widgets/CProgressDlg.h"
 #include "views/widgets/CViewDataList.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include <deque>
+#include <functional>
 
 namespace {
 
@@ -186,4 +189,133 @@ TEST_F(MainFrameFiles, CloseOffersToSaveAModifiedCapture) {
     EXPECT_TRUE(frame->mdiArea()->subWindowList().isEmpty());
     EXPECT_FALSE(state.dataListOpen);
     EXPECT_EQ(messages.shown().size(), 2u);
+}
+
+TEST_F(MainFrameFiles, EveryWayOfClosingAModifiedCaptureAsksToSaveIt) {
+    runNew(QStringLiteral("can"));
+    storeFrames(1);
+    const struct {
+        const char* way;
+        std::function<void(QMdiSubWindow*)> close;
+    } ways[] = {
+        {"File > Close", [this](QMdiSubWindow*) { action(command::kClose)->trigger(); }},
+        {"its close button", [](QMdiSubWindow* window) { window->close(); }},
+        {"its window menu",
+         [](QMdiSubWindow* window) {
+             for (QAction* item : window->systemMenu()->actions()) {
+                 if (item->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
+                     item->trigger();
+             }
+         }},
+        {"Ctrl+F4",
+         [this](QMdiSubWindow* window) {
+             frame->activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+             QTest::keyClick(window->widget(), Qt::Key_F4, Qt::ControlModifier);
+         }},
+    };
+    for (const auto& way : ways) {
+        const std::size_t asked = messages.shown().size();
+        way.close(documentWindow());  // the recording sink cancels
+        QCoreApplication::processEvents();
+        ASSERT_EQ(messages.shown().size(), asked + 1) << way.way;
+        EXPECT_EQ(messages.shown().back().text, "Save changes to Untitled?") << way.way;
+        EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1) << way.way << ": Cancel keeps the window";
+        EXPECT_TRUE(state.dataListOpen) << way.way;
+    }
+    messages.answerYesNoCancel(MessageReply::No);
+    documentWindow()->close();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !state.dataListOpen; }));
+}
+
+TEST_F(MainFrameFiles, NewStartsUnmodifiedWhateverThePreviousCaptureLeft) {
+    runNew(QStringLiteral("can"));
+    storeFrames(4);
+    ASSERT_TRUE(state.capture.dataChanged);
+    messages.answerYesNo(MessageReply::Yes);  // close the old list
+    runNew(QStringLiteral("canopen"));
+    ASSERT_EQ(state.protocol, Protocol::canopen);
+    frame->tick();
+    const std::size_t asked = messages.shown().size();
+    action(command::kClose)->trigger();
+    EXPECT_EQ(messages.shown().size(), asked) << "nothing to save in a brand-new document";
+    EXPECT_FALSE(state.dataListOpen);
+}
+
+TEST_F(MainFrameFiles, EveryExportOfAtLeastOneRowShowsItsProgressWindow) {
+    // Counts the progress windows that appear, however briefly.
+    struct ShownCounter : QObject {
+        int shown = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show && qobject_cast<CProgressDlg*>(watched))
+                ++shown;
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    runNew(QStringLiteral("can"));
+    fileNames.answers = {path("none.txt")};
+    action(command::kExport)->trigger();
+    EXPECT_EQ(counter.shown, 0) << "zero rows: no progress window";
+    storeFrames(1);
+    fileNames.answers = {path("one.txt")};
+    action(command::kExport)->trigger();
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(counter.shown, 1);
+    EXPECT_TRUE(TempDir::read(dir.file("one.txt")));
+}
+
+namespace {
+
+// A bus with traffic, to capture from.
+class LiveCaptureFiles : public MainFrameFiles {
+protected:
+    std::string adapterSelector() const override { return "sim:rate=4000"; }
+
+    void startCapturing() {
+        runNew(QStringLiteral("can"));
+        runSetup();
+        action(command::kCapture)->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return state.capture.store.count() >= 20; }));
+    }
+};
+
+class FailingRunFiles : public LiveCaptureFiles {
+protected:
+    std::string adapterSelector() const override { return "sim:rate=4000,fail=RunKESH"; }
+};
+
+}  // namespace
+
+TEST_F(LiveCaptureFiles, ACaptureSavedWhileCapturingGoesOnCapturingWhenReopened) {
+    startCapturing();
+    fileNames.answers = {path("live.orx")};
+    action(command::kSaveAs)->trigger();
+    ASSERT_TRUE(TempDir::read(dir.file("live.orx")));
+
+    messages.answerYesNoCancel(MessageReply::No);  // frames arrived since the save
+    ASSERT_TRUE(frame->openDocumentFile(path("live.orx")));
+    const uint32_t loaded = uint32_t((TempDir::read(dir.file("live.orx"))->size() - 178) / 38);
+    EXPECT_TRUE(action(command::kStop)->isEnabled());
+    EXPECT_FALSE(action(command::kCapture)->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state.capture.store.count() > loaded + 20; }))
+        << "new frames follow the loaded ones";
+    for (const Message& message : messages.shown())
+        EXPECT_NE(message.number, 5001);
+}
+
+TEST_F(FailingRunFiles, AnAdapterThatWillNotRunAgainIsReportedAndCaptureStaysOn) {
+    runNew(QStringLiteral("can"));
+    runSetup();
+    action(command::kCapture)->trigger();
+    ASSERT_EQ(messages.shown().back().number, 5001);
+    fileNames.answers = {path("live.orx")};
+    action(command::kSaveAs)->trigger();
+
+    const std::size_t asked = messages.shown().size();
+    ASSERT_TRUE(frame->openDocumentFile(path("live.orx")));
+    ASSERT_EQ(messages.shown().size(), asked + 1);
+    EXPECT_EQ(messages.shown().back().number, 5001);
+    EXPECT_TRUE(state.capture.capturing) << "as the file says, so that Stop and Capture retry";
+    EXPECT_TRUE(action(command::kStop)->isEnabled());
 }

@@ -12,6 +12,7 @@
 #include "core/ReceiveTimer.h"
 #include "device/widgets/CDeviceSetupDlg.h"
 #include "driver/Backend.h"
+#include "support/QStringPrinting.h"
 #include "widgets/ModalDialog.h"
 
 #include <QAction>
@@ -23,11 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-QT_BEGIN_NAMESPACE
-// Failures show the text, not its bytes.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 class MainFrameFixture : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include "driver/Backend.h"
 #include "driver/KeshApi.h"
 #include "support/PushButtons.h"
+#include "support/QStringPrinting.h"
 #include "support/ScriptedBackend.h"
 
 #include <QAccessible>
@@ -15,11 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-QT_BEGIN_NAMESPACE
-// Failures show the text, not its bytes.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace {
 
@@ -76,9 +72,10 @@ TEST_F(CDeviceSetupDlgTest, ShowsTheLabelledListsWithTheFilesChoicePreselected) 
     const QString labels[] = {"USB Device:", "Work Mode:", "Baud Rate(Kbps):", "Frame Type:"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_FALSE(list(names[i])->isEditable()) << names[i];
-        EXPECT_EQ(list(names[i])->accessibleName(), labels[i]);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list(names[i]));
         ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), labels[i]) << "heard by its label";
+        EXPECT_EQ(accessible->text(QAccessible::Value), list(names[i])->currentText());
         // The group box labels each list too.
         QStringList labelledBy;
         for (const auto& relation : accessible->relations(QAccessible::Label))

@@ -1,0 +1,89 @@
+// AccessibleNames.h: what a screen reader announces for each control and
+// label of a window, beside what the screen shows for it, so that a test can
+// ask that every control be named by its visible label.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+
+#include <vector>
+
+struct ControlName {
+    QString control;  // class and object name, for a failure message
+    QString heard;    // the accessible name
+    QString shown;    // the visible label
+};
+
+inline QString withoutMnemonic(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+// A button's text, a group's title, or the text of the label whose buddy the
+// control is; empty when the screen shows no label for it.
+inline QString visibleLabel(QWidget* control) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return withoutMnemonic(button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        return withoutMnemonic(group->title());
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->buddy() ? withoutMnemonic(label->text()) : label->text();
+    for (QLabel* label : control->window()->findChildren<QLabel*>()) {
+        if (label->buddy() == control)
+            return withoutMnemonic(label->text());
+    }
+    return {};
+}
+
+// A widget a user acts on or reads; the parts of a composite control (the
+// line edit of a spin box, the scroll bars and header of a list) belong to it.
+inline bool isNamedControl(QWidget* widget) {
+    if (qobject_cast<QScrollBar*>(widget) || qobject_cast<QHeaderView*>(widget))
+        return false;
+    QWidget* parent = widget->parentWidget();
+    if (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent))
+        return false;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return !label->text().isEmpty();
+    return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+           qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
+           qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QProgressBar*>(widget) ||
+           qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QGroupBox*>(widget);
+}
+
+// Every control and label of `window` that the screen shows.
+inline std::vector<ControlName> controlNames(QWidget* window) {
+    std::vector<ControlName> names;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) || !isNamedControl(widget))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        names.push_back({QStringLiteral("%1 \"%2\"")
+                             .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName()),
+                         accessible ? accessible->text(QAccessible::Name) : QString(), visibleLabel(widget)});
+    }
+    return names;
+}
+
+// For EXPECT_TRUE: the controls whose name is missing or differs from their
+// label, one per line, or nothing.
+inline QString misnamedControls(QWidget* window) {
+    QString report;
+    for (const ControlName& name : controlNames(window)) {
+        if (name.shown.isEmpty() || name.heard != name.shown)
+            report += QStringLiteral("%1: heard \"%2\", shown \"%3\"\n").arg(name.control, name.heard, name.shown);
+    }
+    return report;
+}
