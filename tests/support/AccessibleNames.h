@@ -3,6 +3,8 @@
 // ask that every control be named by its visible label.
 #pragma once
 
+#include "views/widgets/TableText.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -24,27 +26,34 @@ struct ControlName {
     QString shown;    // the visible label
 };
 
-inline QString withoutMnemonic(QString text) {
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text;
-}
-
-// A button's text, a group's title, or the text of the label whose buddy the
-// control is; empty when the screen shows no label for it.
+// The text of the label whose buddy the control is (it names what a button's
+// own text may only show, such as a colour), else a button's text or a
+// group's title, else the title of the group the control sits in alone;
+// empty when the screen shows no label for it.
 inline QString visibleLabel(QWidget* control) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return withoutMnemonic(button->text());
-    if (auto* group = qobject_cast<QGroupBox*>(control))
-        return withoutMnemonic(group->title());
     if (auto* label = qobject_cast<QLabel*>(control))
         return label->buddy() ? withoutMnemonic(label->text()) : label->text();
     for (QLabel* label : control->window()->findChildren<QLabel*>()) {
         if (label->buddy() == control)
             return withoutMnemonic(label->text());
     }
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return withoutMnemonic(button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        return withoutMnemonic(group->title());
+    if (auto* group = qobject_cast<QGroupBox*>(control->parentWidget()))
+        return withoutMnemonic(group->title());
     return {};
+}
+
+// Whether `text` is what a label of `window` shows: a control named
+// explicitly must be named by a text the user can see.
+inline bool isShownByALabel(QWidget* window, const QString& text) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(window) && withoutMnemonic(label->text()) == text)
+            return true;
+    }
+    return false;
 }
 
 // A widget a user acts on or reads; the parts of a composite control (the
@@ -70,9 +79,13 @@ inline std::vector<ControlName> controlNames(QWidget* window) {
         if (!widget->isVisibleTo(window) || !isNamedControl(widget))
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString heard = accessible ? accessible->text(QAccessible::Name) : QString();
+        QString shown = visibleLabel(widget);
+        if (shown.isEmpty() && !heard.isEmpty() && isShownByALabel(window, heard))
+            shown = heard;
         names.push_back({QStringLiteral("%1 \"%2\"")
                              .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName()),
-                         accessible ? accessible->text(QAccessible::Name) : QString(), visibleLabel(widget)});
+                         heard, shown});
     }
     return names;
 }

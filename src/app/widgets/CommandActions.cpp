@@ -6,6 +6,7 @@
 #include "app/MenuModel.h"
 #include "app/widgets/ToolbarIcon.h"
 #include "core/StringTable.h"
+#include "views/widgets/TableText.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -13,13 +14,6 @@
 namespace {
 
 QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-QString withoutMnemonic(QString caption) {
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return caption;
-}
 
 void collectCommands(const std::vector<MenuItem>& items, std::map<int, const MenuItem*>& found) {
     for (const MenuItem& item : items) {

@@ -37,8 +37,12 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent), bar_(new PercentB
     setModal(false);
     bar_->setObjectName(QStringLiteral("progress"));
     bar_->setValue(0);
+    auto* text = new QLabel(tableText(strings::kProgressText));
+    // The text names the bar; a bar takes no name from its label by itself.
+    text->setBuddy(bar_);
+    bar_->setAccessibleName(text->text());
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tableText(strings::kProgressText)));
+    layout->addWidget(text);
     layout->addWidget(bar_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,0 +1,19 @@
+// The list's dialogs as a screen reader meets them: every control named by
+// the label the screen shows for it.
+#include "support/AccessibleNames.h"
+#include "support/QStringPrinting.h"
+#include "views/widgets/CProgressDlg.h"
+#include "views/widgets/FontAndColourDialog.h"
+
+#include <gtest/gtest.h>
+
+TEST(ListDialogsAccessibility, EveryControlIsNamedByItsLabel) {
+    CProgressDlg progress;
+    progress.show();
+    progress.showProgress(40, 7002);
+    EXPECT_EQ(misnamedControls(&progress), QString());
+
+    FontAndColourDialog font(QFont(QStringLiteral("Verdana")), Qt::black);
+    font.show();
+    EXPECT_EQ(misnamedControls(&font), QString());
+}
