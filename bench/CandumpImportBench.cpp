@@ -6,8 +6,8 @@
 // also pays for the first touch of the store's memory, which on a virtual
 // machine costs whatever the host makes it cost; every round is on stderr.
 #include "MixedRecords.h"
-#include "core/CandumpLogReader.h"
 #include "core/FrameStore.h"
+#include "document/CandumpLogReader.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,10 +5,10 @@
 // never waits for; so the save is also set against dd writing the same bytes
 // with conv=fsync. Prints orx_save_ratio_10M, orx_save_durable_ratio_10M and
 // orx_load_ratio_10M.
-#include "app/CaptureFileReader.h"
-#include "app/CaptureFileWriter.h"
 #include "MixedRecords.h"
 #include "core/FrameStore.h"
+#include "document/CaptureFileReader.h"
+#include "document/CaptureFileWriter.h"
 
 #include <algorithm>
 #include <chrono>

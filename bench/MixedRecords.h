@@ -4,7 +4,7 @@
 // seed gives the same records, run after run.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 #include "core/FrameStore.h"
 #include "core/VisibleRows.h"
 

@@ -1,8 +1,8 @@
 #include "app/CommandEnabling.h"
 
 #include "app/CommandIds.h"
-#include "app/ProgramState.h"
 #include "core/CaptureCommands.h"
+#include "document/ProgramState.h"
 
 namespace {
 

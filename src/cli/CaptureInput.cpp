@@ -1,7 +1,7 @@
 #include "cli/CaptureInput.h"
 
-#include "app/OpenedCapture.h"
 #include "cli/CliSupport.h"
+#include "document/OpenedCapture.h"
 #include "filters/ClassifyPass.h"
 
 int loadCaptureInput(std::string_view command, const std::string& path, CaptureInput& input) {

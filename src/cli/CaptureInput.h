@@ -3,8 +3,8 @@
 // the data list would show are classified.
 #pragma once
 
-#include "app/ProgramState.h"
 #include "core/DocumentContents.h"
+#include "document/ProgramState.h"
 
 #include <memory>
 #include <string>

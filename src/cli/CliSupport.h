@@ -2,7 +2,7 @@
 // one-line error format and reading options with their values.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 #include "protocol/Protocol.h"
 
 #include <optional>

@@ -1,11 +1,11 @@
 #include "cli/ExportCommand.h"
 
-#include "app/CaptureDocumentFile.h"
-#include "app/ExportRows.h"
 #include "cli/CaptureInput.h"
 #include "cli/CliSupport.h"
 #include "core/AtomicFileWriter.h"
-#include "core/CandumpLogWriter.h"
+#include "document/CandumpLogWriter.h"
+#include "document/CaptureDocumentFile.h"
+#include "document/ExportRows.h"
 
 #include <cstdio>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "cli/InfoCommand.h"
 
-#include "app/CaptureFileReader.h"
 #include "cli/CliSupport.h"
 #include "core/StringTable.h"
+#include "document/CaptureFileReader.h"
 
 #include <charconv>
 #include <cstdio>

@@ -30,7 +30,7 @@ Result<TimedCaptureReport> runTimedCapture(const TimedCaptureOptions& options, M
     ReceiveTimer receiveTimer(capture);
     receiveTimer.start();
     const auto started = std::chrono::steady_clock::now();
-    startCapture(capture, device, messages);
+    startCapture(capture, device.configured, messages);
     std::this_thread::sleep_for(options.duration);
 
     TimedCaptureReport report;

@@ -3,8 +3,8 @@
 // adapter saw: stored, or lost in the adapter or the store.
 #pragma once
 
+#include "base/Result.h"
 #include "core/MessageSink.h"
-#include "core/Result.h"
 
 #include <chrono>
 #include <cstdint>

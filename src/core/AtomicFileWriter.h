@@ -4,7 +4,7 @@
 // the old file as it was. Writes go through a large buffer.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // the flags that say which of its fields were entered and whether it is sent.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstddef>
 #include <cstdint>

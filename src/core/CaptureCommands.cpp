@@ -5,7 +5,6 @@
 #include "core/MessageSink.h"
 #include "core/ShownRowsView.h"
 #include "core/StringTable.h"
-#include "device/DeviceSettings.h"
 #include "driver/KeshApi.h"
 
 namespace {
@@ -17,8 +16,8 @@ void runAdapter(MessageSink& messages) {
 
 }  // namespace
 
-void startCapture(CaptureState& capture, const DeviceSettings& device, MessageSink& messages) {
-    if (!device.configured) {
+void startCapture(CaptureState& capture, bool deviceConfigured, MessageSink& messages) {
+    if (!deviceConfigured) {
         messages.show(applicationMessage(strings::kDeviceError, MessageIcon::Stop));
         return;
     }

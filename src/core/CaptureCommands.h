@@ -3,7 +3,6 @@
 #pragma once
 
 struct CaptureState;
-struct DeviceSettings;
 class CDataDoc;
 class MessageSink;
 class ShownRowsView;
@@ -12,7 +11,7 @@ class ShownRowsView;
 // otherwise starts the adapter and captures, telling the user (message 5001)
 // when the adapter did not start: capture is then on all the same, so that
 // Stop and Capture retry it.
-void startCapture(CaptureState& capture, const DeviceSettings& device, MessageSink& messages);
+void startCapture(CaptureState& capture, bool deviceConfigured, MessageSink& messages);
 
 // A capture file saved while capturing reopens capturing. The document that
 // closed for it stopped the adapter, so it is started again and new frames

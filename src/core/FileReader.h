@@ -3,7 +3,7 @@
 // memory. Tells a short file from a failing one.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 
 #include <cstdint>
 #include <memory>

@@ -3,7 +3,7 @@
 // export, printing, candump logs): no allocation and no printf per field.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // other's work.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <atomic>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // and what the dialog's OK writes back. Nothing else reads it.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 
 #include <cstdint>
 #include <string>

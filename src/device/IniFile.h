@@ -3,7 +3,7 @@
 // settings file edited by hand keeps its other sections and comments.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 
 #include <optional>
 #include <string>

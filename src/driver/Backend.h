@@ -4,8 +4,8 @@
 // tell, such as how many frames the adapter dropped.
 #pragma once
 
-#include "core/FrameRecord.h"
-#include "core/Result.h"
+#include "base/FrameRecord.h"
+#include "base/Result.h"
 
 #include <cstdint>
 #include <memory>

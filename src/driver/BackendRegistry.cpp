@@ -1,8 +1,8 @@
 // BackendRegistry.cpp: makes backends from selectors and keeps the one the C
 // calls use, shared so that a call in flight keeps its backend alive while
 // another thread selects a new one.
-#include "driver/BackendSelector.h"
 #include "driver/Backend.h"
+#include "driver/BackendSelector.h"
 #include "driver/SimAdapter.h"
 #include "driver/SimOptionsParser.h"
 

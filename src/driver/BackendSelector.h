@@ -3,7 +3,7 @@
 // and the wording that error texts about selectors share.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 
 #include <optional>
 #include <span>

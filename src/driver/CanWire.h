@@ -3,7 +3,7 @@
 // the frame occupies with its stuff bits, which sets bus timing and load.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 #include "driver/Backend.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // RunMultiData): which stored frame goes next and when it asks for the bus.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -6,7 +6,7 @@
 // window thread; the library serialises them itself.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 

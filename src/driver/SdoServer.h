@@ -2,7 +2,7 @@
 // whether the simulated master asks or the adapter itself sends the request.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 #include <optional>

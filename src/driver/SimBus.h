@@ -3,7 +3,7 @@
 // the log of what the adapter itself sent.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 #include "driver/Backend.h"
 #include "driver/BusLoadMeter.h"
 #include "driver/CyclicSchedule.h"

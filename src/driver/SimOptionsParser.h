@@ -2,7 +2,7 @@
 // "sim:rate=21000,mix=short,fail=RunKESH", into SimOptions.
 #pragma once
 
-#include "core/Result.h"
+#include "base/Result.h"
 #include "driver/BackendSelector.h"
 #include "driver/SimOptions.h"
 

@@ -2,7 +2,7 @@
 // as a request and its responses, in bus order and without allocating.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <array>
 #include <cstdint>

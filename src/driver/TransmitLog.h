@@ -3,7 +3,7 @@
 // the most recent frames so that a long run does not grow without bound.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 #include "driver/RingBuffer.h"
 
 #include <cstddef>

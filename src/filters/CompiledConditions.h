@@ -3,7 +3,7 @@
 // pass tests each frame without looking at any condition's flags.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 #include <cstring>

@@ -2,7 +2,7 @@
 // the capture file stores it, field by field: 60 bytes, copied by value.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstddef>
 #include <cstdint>

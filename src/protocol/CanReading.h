@@ -2,7 +2,7 @@
 // everything else the outputs show comes straight from the record.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // and the object kind its COB-ID belongs to, decoded once for every output.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // MAC IDs, message ID and kind, decoded once for the list, export and print.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 #include <optional>

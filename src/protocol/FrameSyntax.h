@@ -2,8 +2,8 @@
 // cansend, so that scripts and tests can name frames the way CAN tools do.
 #pragma once
 
-#include "core/FrameRecord.h"
-#include "core/Result.h"
+#include "base/FrameRecord.h"
+#include "base/Result.h"
 
 #include <string_view>
 

@@ -4,7 +4,7 @@
 // allocated per cell.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 #include "protocol/Protocol.h"
 
 #include <cstddef>

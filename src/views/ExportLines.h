@@ -3,7 +3,7 @@
 // differ from the data list's and the printout's.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 #include "protocol/Protocol.h"
 
 #include <cstddef>

@@ -3,8 +3,8 @@
 // buffer and returns the end, so a row costs no allocation and no printf.
 #pragma once
 
+#include "base/FrameRecord.h"
 #include "core/FrameDigits.h"
-#include "core/FrameRecord.h"
 
 #include <algorithm>
 #include <cstddef>

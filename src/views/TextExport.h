@@ -3,8 +3,8 @@
 // byte: header block, one line per row, closing block, CR LF line breaks.
 #pragma once
 
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
 #include "protocol/Protocol.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "app/CommandEnabling.h"
 
 #include "app/CommandIds.h"
-#include "app/ProgramState.h"
+#include "document/ProgramState.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // stable interface for scripts: their output bytes, exit statuses and what
 // they leave on disk when they fail are pinned here. Every input is made by
 // hand, field by field, and every expected text is written out in full.
-#include "app/CaptureFileBytes.h"
+#include "document/CaptureFileBytes.h"
 #include "support/RunCommand.h"
 #include "support/TempDir.h"
 

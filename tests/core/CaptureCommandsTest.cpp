@@ -6,7 +6,6 @@
 #include "core/ReceiveTimer.h"
 #include "core/RecordingMessageSink.h"
 #include "core/ShownRowsView.h"
-#include "device/DeviceSettings.h"
 #include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
 #include "support/Frames.h"
@@ -30,20 +29,19 @@ protected:
     void SetUp() override {
         adapter = std::make_shared<ScriptedBackend>();
         vorelin::driver::installBackend(adapter);
-        device.configured = true;
     }
     std::shared_ptr<ScriptedBackend> adapter;
     CaptureState capture;
     ReceiveTimer receiveTimer{capture};
-    DeviceSettings device;
+    bool deviceConfigured = true;
     RecordingMessageSink messages;
 };
 
 }  // namespace
 
 TEST_F(CaptureCommandsTest, CaptureRefusesAnUnconfiguredDevice) {
-    device.configured = false;
-    startCapture(capture, device, messages);
+    deviceConfigured = false;
+    startCapture(capture, deviceConfigured, messages);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].number, 5000);
     EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Stop);
@@ -55,7 +53,7 @@ TEST_F(CaptureCommandsTest, CaptureRefusesAnUnconfiguredDevice) {
 
 TEST_F(CaptureCommandsTest, CaptureWhoseAdapterFailsToStartStillCaptures) {
     adapter->failStart(true);
-    startCapture(capture, device, messages);
+    startCapture(capture, deviceConfigured, messages);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].number, 5001);
     EXPECT_EQ(messages.shown()[0].icon, MessageIcon::None);
@@ -64,7 +62,7 @@ TEST_F(CaptureCommandsTest, CaptureWhoseAdapterFailsToStartStillCaptures) {
 }
 
 TEST_F(CaptureCommandsTest, StopThenCaptureKeepsEarlierRecordsAndAsksTheAdapterAgain) {
-    startCapture(capture, device, messages);
+    startCapture(capture, deviceConfigured, messages);
     EXPECT_TRUE(messages.shown().empty());
     adapter->queue(frameRecord(0x10));
     runReceiveTick(capture);
@@ -77,7 +75,7 @@ TEST_F(CaptureCommandsTest, StopThenCaptureKeepsEarlierRecordsAndAsksTheAdapterA
     runReceiveTick(capture);
     EXPECT_EQ(capture.store.count(), 1u);
 
-    startCapture(capture, device, messages);
+    startCapture(capture, deviceConfigured, messages);
     EXPECT_EQ(adapter->startCalls(), 2);
     runReceiveTick(capture);
     ASSERT_EQ(capture.store.count(), 2u);
@@ -88,7 +86,7 @@ TEST_F(CaptureCommandsTest, ClearAllDuringCaptureEmptiesEverythingAndCaptureGoes
     CDataDoc document(capture, receiveTimer);
     receiveTimer.stop();  // ticks are driven by hand here
     RecordingView view;
-    startCapture(capture, device, messages);
+    startCapture(capture, deviceConfigured, messages);
     for (uint32_t id : {1u, 2u, 3u})
         adapter->queue(frameRecord(id));
     runReceiveTick(capture);

@@ -4,7 +4,6 @@
 #include "core/CaptureState.h"
 #include "core/ReceiveTimer.h"
 #include "core/RecordingMessageSink.h"
-#include "device/DeviceSettings.h"
 #include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
 #include "support/Frames.h"
@@ -22,10 +21,8 @@ TEST(CaptureThreads, ClearAllAgainstTheReceiveThreadLeavesOnlyWholeNewRecords) {
     CaptureState capture;
     ReceiveTimer receiveTimer(capture);
     CDataDoc document(capture, receiveTimer);
-    DeviceSettings device;
-    device.configured = true;
     RecordingMessageSink messages;
-    startCapture(capture, device, messages);
+    startCapture(capture, /*deviceConfigured=*/true, messages);
 
     uint32_t tag = 0;
     for (int round = 0; round < 40; ++round) {

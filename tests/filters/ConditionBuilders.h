@@ -2,10 +2,10 @@
 // built the way the three filter dialogs build them.
 #pragma once
 
-#include "core/FrameRecord.h"
-#include "support/Frames.h"
+#include "base/FrameRecord.h"
 #include "filters/FilterCondition.h"
 #include "filters/FilterFlags.h"
+#include "support/Frames.h"
 
 #include <cstdint>
 #include <initializer_list>

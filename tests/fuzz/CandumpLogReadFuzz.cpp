@@ -3,8 +3,8 @@
 // chooses, looking for crashes, sanitizer reports and frames no CAN bus could
 // carry. Every accepted frame must read back the same from the line it would
 // be saved as.
-#include "core/CandumpFrameLines.h"
 #include "core/StringTable.h"
+#include "document/CandumpFrameLines.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // CaptureFileReadFuzz: feeds arbitrary bytes to the capture file reader as a
 // file, looking for crashes, sanitizer reports, an error of a kind the input
 // cannot cause, and a success whose counts do not match the input's size.
-#include "app/CaptureFileReader.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
+#include "document/CaptureFileReader.h"
 
 #include <cstddef>
 #include <cstdint>

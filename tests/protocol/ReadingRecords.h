@@ -2,7 +2,7 @@
 // failure output for the readings they produce.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,7 +3,7 @@
 // ask that every control be named by its visible label.
 #pragma once
 
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 // Frames.h: small builders for the records tests feed through the capture.
 #pragma once
 
-#include "core/FrameRecord.h"
+#include "base/FrameRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Runs GoogleTest inside a QApplication, for tests of widgets. The tests run
 // without a display (QT_QPA_PLATFORM=offscreen unless set otherwise).
-#include "views/widgets/ComboBoxAccessible.h"
+#include "dialogs/ComboBoxAccessible.h"
 
 #include <QApplication>
 

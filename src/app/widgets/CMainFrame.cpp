@@ -3,11 +3,7 @@
 #include "app/CommandEnabling.h"
 #include "app/CommandIds.h"
 #include "app/MainFrameTick.h"
-#include "app/ProgramState.h"
 #include "app/RecentFileList.h"
-#include "app/CaptureDocumentFile.h"
-#include "app/ExportRows.h"
-#include "app/OpenedCapture.h"
 #include "app/widgets/CAboutDlg.h"
 #include "app/widgets/CNewDocDlg.h"
 #include "app/widgets/CViewChart.h"
@@ -21,12 +17,16 @@
 #include "core/MessageSink.h"
 #include "core/StringTable.h"
 #include "device/widgets/CDeviceSetupDlg.h"
+#include "dialogs/CProgressDlg.h"
+#include "dialogs/TableText.h"
+#include "document/CaptureDocumentFile.h"
+#include "document/ExportRows.h"
+#include "document/OpenedCapture.h"
+#include "document/ProgramState.h"
 #include "driver/KeshApi.h"
 #include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
-#include "views/widgets/CProgressDlg.h"
 #include "views/widgets/CViewDataList.h"
-#include "views/widgets/TableText.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -477,7 +477,7 @@ void CMainFrame::chooseFont() {
 void CMainFrame::capture() {
     if (CViewDataList* view = dataListView(); view && view->shownRowCount() > 0)
         view->list()->scrollToRow(view->shownRowCount() - 1);
-    startCapture(state_.capture, state_.device, messages_);
+    startCapture(state_.capture, state_.device.configured, messages_);
     refreshStatusPanes();
 }
 

@@ -1,6 +1,5 @@
 #include "app/widgets/CMonitorApp.h"
 
-#include "app/ProgramState.h"
 #include "app/RecentFileList.h"
 #include "app/widgets/AppEnvironment.h"
 #include "app/widgets/CMainFrame.h"
@@ -13,9 +12,10 @@
 #include "core/ReceiveTimer.h"
 #include "core/StringTable.h"
 #include "device/ConfigureIni.h"
+#include "dialogs/ComboBoxAccessible.h"
+#include "dialogs/TableText.h"
+#include "document/ProgramState.h"
 #include "driver/Backend.h"
-#include "views/widgets/ComboBoxAccessible.h"
-#include "views/widgets/TableText.h"
 
 #include <QFileInfo>
 #include <QSettings>

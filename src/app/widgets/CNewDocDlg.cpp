@@ -2,8 +2,8 @@
 
 #include "app/NewDocRules.h"
 #include "core/StringTable.h"
-#include "views/widgets/DialogButtons.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/DialogButtons.h"
+#include "dialogs/TableText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

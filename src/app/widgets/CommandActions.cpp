@@ -6,7 +6,7 @@
 #include "app/MenuModel.h"
 #include "app/widgets/ToolbarIcon.h"
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,12 +1,12 @@
 #include "app/widgets/DocumentWindows.h"
 
-#include "app/ProgramState.h"
 #include "app/widgets/CViewChart.h"
 #include "app/widgets/ToolbarIcon.h"
 #include "core/CDataDoc.h"
 #include "core/StringTable.h"
+#include "dialogs/TableText.h"
+#include "document/ProgramState.h"
 #include "views/widgets/CViewDataList.h"
-#include "views/widgets/TableText.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

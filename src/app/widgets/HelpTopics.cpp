@@ -2,7 +2,7 @@
 
 #include "core/MessageSink.h"
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "app/widgets/CMainFrame.h"
 #include "app/widgets/SingleInstance.h"
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QApplication>
 

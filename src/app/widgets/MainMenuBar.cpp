@@ -4,7 +4,7 @@
 #include "app/CommandTexts.h"
 #include "app/widgets/CommandActions.h"
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QAccessible>
 #include <QAction>

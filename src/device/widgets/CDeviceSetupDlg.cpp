@@ -3,9 +3,9 @@
 #include "core/StringTable.h"
 #include "device/DeviceSettings.h"
 #include "device/DeviceSetupRules.h"
+#include "dialogs/DialogButtons.h"
+#include "dialogs/TableText.h"
 #include "driver/KeshApi.h"
-#include "views/widgets/DialogButtons.h"
-#include "views/widgets/TableText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,9 +3,9 @@
 #include "core/CDataDoc.h"
 #include "core/CaptureState.h"
 #include "core/StringTable.h"
+#include "dialogs/FontAndColourDialog.h"
+#include "dialogs/TableText.h"
 #include "views/DataListCells.h"
-#include "views/widgets/FontAndColourDialog.h"
-#include "views/widgets/TableText.h"
 
 #include <QHeaderView>
 #include <QResizeEvent>

@@ -1,10 +1,10 @@
 #include "views/widgets/DataListAccessible.h"
 
 #include "core/StringTable.h"
+#include "dialogs/TableText.h"
 #include "views/widgets/DataListCellAccessible.h"
 #include "views/widgets/DataListWidget.h"
 #include "views/widgets/RowSelectionChange.h"
-#include "views/widgets/TableText.h"
 
 #include <QAccessible>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
 #include "views/widgets/DataListWidget.h"
 
 #include "core/StringTable.h"
+#include "dialogs/TableText.h"
 #include "views/DataListCells.h"
 #include "views/widgets/DataListAccessible.h"
-#include "views/widgets/TableText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,6 @@
 // capture of the simulated adapter, and the progress window.
 // Usage: vorelin-screenshot-tour DIR
 #include "app/CommandIds.h"
-#include "app/ProgramState.h"
 #include "app/RecentFileList.h"
 #include "app/widgets/CMainFrame.h"
 #include "app/widgets/CNewDocDlg.h"
@@ -11,8 +10,9 @@
 #include "core/ReceiveTimer.h"
 #include "core/StringTable.h"
 #include "device/widgets/CDeviceSetupDlg.h"
+#include "dialogs/CProgressDlg.h"
+#include "document/ProgramState.h"
 #include "driver/Backend.h"
-#include "views/widgets/CProgressDlg.h"
 #include "widgets/ModalDialog.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "LaterCopy.h"
 #include "MainFrameFixture.h"
 
-#include "app/CaptureDocumentFile.h"
 #include "app/widgets/LaterCopyRequests.h"
 #include "core/DocumentContents.h"
+#include "document/CaptureDocumentFile.h"
 #include "support/Frames.h"
 #include "support/TempDir.h"
 

@@ -2,9 +2,9 @@
 // dialogs answered by the test.
 #include "MainFrameFixture.h"
 
+#include "dialogs/CProgressDlg.h"
 #include "support/Frames.h"
 #include "support/TempDir.h"
-#include "views/widgets/CProgressDlg.h"
 #include "views/widgets/CViewDataList.h"
 
 #include <QMdiArea>

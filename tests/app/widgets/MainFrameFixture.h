@@ -4,13 +4,13 @@
 #pragma once
 
 #include "app/CommandIds.h"
-#include "app/ProgramState.h"
 #include "app/RecentFileList.h"
 #include "app/widgets/CMainFrame.h"
 #include "app/widgets/CNewDocDlg.h"
-#include "core/RecordingMessageSink.h"
 #include "core/ReceiveTimer.h"
+#include "core/RecordingMessageSink.h"
 #include "device/widgets/CDeviceSetupDlg.h"
+#include "document/ProgramState.h"
 #include "driver/Backend.h"
 #include "support/QStringPrinting.h"
 #include "widgets/ModalDialog.h"

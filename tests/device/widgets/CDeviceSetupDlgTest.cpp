@@ -2,12 +2,12 @@
 
 #include "core/RecordingMessageSink.h"
 #include "device/DeviceSettings.h"
-#include "support/TempDir.h"
 #include "driver/Backend.h"
 #include "driver/KeshApi.h"
 #include "support/PushButtons.h"
 #include "support/QStringPrinting.h"
 #include "support/ScriptedBackend.h"
+#include "support/TempDir.h"
 
 #include <QAccessible>
 #include <QComboBox>

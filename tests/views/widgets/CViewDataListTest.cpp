@@ -4,8 +4,8 @@
 #include "core/CaptureState.h"
 #include "core/ReceiveTimer.h"
 #include "support/Frames.h"
-#include "support/ScriptedBackend.h"
 #include "support/QStringPrinting.h"
+#include "support/ScriptedBackend.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // What a screen reader or a GUI test tool reads from the data list through
 // Qt's table interface, at a few rows and at ten million.
+#include "support/QStringPrinting.h"
 #include "views/DataListCells.h"
 #include "views/widgets/DataListWidget.h"
-#include "support/QStringPrinting.h"
 
 #include <QAccessible>
 #include <QScrollBar>

@@ -3,8 +3,8 @@
 // The file is written whole or not at all.
 #pragma once
 
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
 
 #include <string>
 #include <variant>

@@ -1,9 +1,9 @@
 // The list's dialogs as a screen reader meets them: every control named by
 // the label the screen shows for it.
+#include "dialogs/CProgressDlg.h"
+#include "dialogs/FontAndColourDialog.h"
 #include "support/AccessibleNames.h"
 #include "support/QStringPrinting.h"
-#include "views/widgets/CProgressDlg.h"
-#include "views/widgets/FontAndColourDialog.h"
 
 #include <gtest/gtest.h>
 

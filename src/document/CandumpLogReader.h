@@ -3,8 +3,8 @@
 // replaces the capture that is open.
 #pragma once
 
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 // is told by the file's first bytes, not by its name.
 #pragma once
 
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/CaptureFileWriter.h"
+#include "document/CaptureFileWriter.h"
 
 #include "core/AtomicFileWriter.h"
 #include "core/FrameStore.h"

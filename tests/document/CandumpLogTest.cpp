@@ -1,10 +1,10 @@
 #include "core/AtomicFileWriter.h"
-#include "core/CandumpLine.h"
-#include "core/CandumpLogReader.h"
-#include "core/CandumpLogWriter.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
 #include "core/VisibleRows.h"
+#include "document/CandumpLine.h"
+#include "document/CandumpLogReader.h"
+#include "document/CandumpLogWriter.h"
 
 #include "support/Frames.h"
 #include "support/TempDir.h"

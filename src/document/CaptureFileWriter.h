@@ -3,9 +3,9 @@
 // of a capture however large it is.
 #pragma once
 
-#include "app/CaptureFileFormat.h"
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
+#include "document/CaptureFileFormat.h"
 
 #include <cstdint>
 #include <string>

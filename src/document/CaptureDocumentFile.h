@@ -3,9 +3,9 @@
 // the process-wide settings. The window adds the progress window and the view.
 #pragma once
 
-#include "app/CaptureFileFormat.h"
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
+#include "document/CaptureFileFormat.h"
 
 #include <string>
 #include <variant>

@@ -1,10 +1,10 @@
 // The capture file's bytes: hand-made images read back, what the writer lays
 // down at each offset, and the files the reader must refuse.
-#include "app/CaptureFileBytes.h"
-#include "app/CaptureFileReader.h"
-#include "app/CaptureFileWriter.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
+#include "document/CaptureFileBytes.h"
+#include "document/CaptureFileReader.h"
+#include "document/CaptureFileWriter.h"
 #include "filters/FilterFlags.h"
 #include "support/Frames.h"
 #include "support/TempDir.h"

@@ -1,9 +1,9 @@
-#include "core/CandumpLogReader.h"
+#include "document/CandumpLogReader.h"
 
-#include "core/CandumpFrameLines.h"
 #include "core/FileReader.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
+#include "document/CandumpFrameLines.h"
 
 #include <memory>
 #include <string>

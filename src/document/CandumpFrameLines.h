@@ -3,8 +3,8 @@
 // fuzzer feeds it from memory, in pieces of its own choosing.
 #pragma once
 
-#include "core/CandumpLine.h"
-#include "core/Result.h"
+#include "base/Result.h"
+#include "document/CandumpLine.h"
 
 #include <cstddef>
 #include <cstdint>

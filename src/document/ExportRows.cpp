@@ -1,9 +1,9 @@
-#include "app/ExportRows.h"
+#include "document/ExportRows.h"
 
 #include "core/AtomicFileWriter.h"
-#include "core/CandumpLogWriter.h"
 #include "core/CaptureState.h"
 #include "core/StringTable.h"
+#include "document/CandumpLogWriter.h"
 #include "views/TextExport.h"
 
 Result<std::monostate> exportShownRows(const std::string& path, ExportFormat format, Protocol protocol,

@@ -3,10 +3,10 @@
 // records into the store in large chunks and returns the rest of the file.
 #pragma once
 
-#include "app/CaptureFileFormat.h"
+#include "base/Result.h"
 #include "core/FileReader.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
+#include "document/CaptureFileFormat.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "core/CandumpLine.h"
+#include "document/CandumpLine.h"
 
-#include "core/StringTable.h"
 #include "core/FrameDigits.h"
+#include "core/StringTable.h"
 
 #include <algorithm>
 #include <array>

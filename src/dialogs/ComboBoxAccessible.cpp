@@ -1,4 +1,4 @@
-#include "views/widgets/ComboBoxAccessible.h"
+#include "dialogs/ComboBoxAccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // captures can be traded with the usual Linux CAN tools.
 #pragma once
 
-#include "core/FrameRecord.h"
-#include "core/Result.h"
+#include "base/FrameRecord.h"
+#include "base/Result.h"
 
 #include <cstddef>
 #include <cstdint>

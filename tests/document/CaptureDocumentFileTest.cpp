@@ -1,12 +1,12 @@
 // Save and Open of a whole document: what comes back, what a refused file
 // leaves alone, and when the document counts as saved.
-#include "app/CaptureDocumentFile.h"
-#include "app/CaptureFileBytes.h"
-#include "app/CaptureFileReader.h"
-#include "app/ProgramState.h"
-#include "app/OpenedCapture.h"
 #include "core/DocumentContents.h"
 #include "core/StringTable.h"
+#include "document/CaptureDocumentFile.h"
+#include "document/CaptureFileBytes.h"
+#include "document/CaptureFileReader.h"
+#include "document/OpenedCapture.h"
+#include "document/ProgramState.h"
 #include "filters/ConditionBuilders.h"
 #include "support/Frames.h"
 #include "support/TempDir.h"

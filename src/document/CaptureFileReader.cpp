@@ -1,4 +1,4 @@
-#include "app/CaptureFileReader.h"
+#include "document/CaptureFileReader.h"
 
 #include "core/FrameStore.h"
 #include "core/StringTable.h"

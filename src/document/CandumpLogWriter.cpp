@@ -1,10 +1,10 @@
-#include "core/CandumpLogWriter.h"
+#include "document/CandumpLogWriter.h"
 
 #include "core/AtomicFileWriter.h"
-#include "core/CandumpLine.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
 #include "core/VisibleRows.h"
+#include "document/CandumpLine.h"
 
 namespace {
 

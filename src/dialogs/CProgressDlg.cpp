@@ -1,7 +1,7 @@
-#include "views/widgets/CProgressDlg.h"
+#include "dialogs/CProgressDlg.h"
 
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "app/CaptureDocumentFile.h"
+#include "document/CaptureDocumentFile.h"
 
-#include "app/CaptureFileReader.h"
-#include "app/CaptureFileWriter.h"
-#include "app/ProgramState.h"
 #include "core/DocumentContents.h"
+#include "document/CaptureFileReader.h"
+#include "document/CaptureFileWriter.h"
+#include "document/ProgramState.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/CandumpFrameLines.h"
+#include "document/CandumpFrameLines.h"
 
 #include "core/StringTable.h"
 

@@ -3,8 +3,8 @@
 // record of the store.
 #pragma once
 
+#include "base/Result.h"
 #include "core/PercentProgress.h"
-#include "core/Result.h"
 
 #include <variant>
 

@@ -1,7 +1,7 @@
-#include "views/widgets/DialogButtons.h"
+#include "dialogs/DialogButtons.h"
 
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "app/OpenedCapture.h"
+#include "document/OpenedCapture.h"
 
-#include "app/CaptureDocumentFile.h"
-#include "app/CaptureFileReader.h"
-#include "app/ProgramState.h"
-#include "core/CandumpLogReader.h"
 #include "core/DocumentContents.h"
 #include "core/FileReader.h"
 #include "core/StringTable.h"
+#include "document/CandumpLogReader.h"
+#include "document/CaptureDocumentFile.h"
+#include "document/CaptureFileReader.h"
+#include "document/ProgramState.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "views/widgets/FontAndColourDialog.h"
+#include "dialogs/FontAndColourDialog.h"
 
 #include "core/StringTable.h"
-#include "views/widgets/TableText.h"
+#include "dialogs/TableText.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
