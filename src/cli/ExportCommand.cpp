@@ -6,6 +6,7 @@
 #include "document/CandumpLogWriter.h"
 #include "document/CaptureDocumentFile.h"
 #include "document/ExportRows.h"
+#include "document/FileNames.h"
 
 #include <cstdio>
 #include <optional>
@@ -36,17 +37,6 @@ constexpr std::string_view kConvertUsage =
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written, 2 for\n"
     "bad usage or a malformed IN. OUT is written whole or not at all.\n";
-
-bool hasExtension(std::string_view path, std::string_view extension) {
-    if (path.size() < extension.size())
-        return false;
-    const std::string_view tail = path.substr(path.size() - extension.size());
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        if (char(std::tolower(static_cast<unsigned char>(tail[i]))) != extension[i])
-            return false;
-    }
-    return true;
-}
 
 // IN and OUT, the two arguments that are not options.
 bool takePaths(std::string_view command, const std::vector<std::string_view>& paths, std::string& in,
@@ -127,8 +117,8 @@ int runConvertCommand(const std::vector<std::string_view>& args) {
     std::string in, out;
     if (!takePaths(kConvertName, paths, in, out))
         return cli::kExitUsage;
-    const bool toCapture = hasExtension(out, ".orx");
-    if (!toCapture && !hasExtension(out, ".log")) {
+    const bool toCapture = isCaptureFileName(out);
+    if (!toCapture && !isCandumpLogName(out)) {
         cli::reportError(kConvertName, out + ": expected a name ending in .orx or .log");
         return cli::kExitUsage;
     }

@@ -7,12 +7,16 @@
 #include "core/PercentProgress.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 struct CaptureState;
 enum class Protocol : int;
 
 enum class ExportFormat { textLog, candumpLog };
+
+// File > Export writes a candump log to a name ending in .log, else a text log.
+ExportFormat exportFormatForName(std::string_view path);
 
 // Errors: 5089 when the file cannot be created, 9413 when writing fails;
 // the text is the system's reason.

@@ -6,6 +6,7 @@
 #include "document/CandumpLogReader.h"
 #include "document/CaptureDocumentFile.h"
 #include "document/CaptureFileReader.h"
+#include "document/FileNames.h"
 #include "document/ProgramState.h"
 
 #include <optional>
@@ -24,7 +25,7 @@ Result<bool> startsLikeCandumpLog(const std::string& path) {
         if (first != ' ' && first != '\t' && first != '\r' && first != '\n')
             return first == '(';
     }
-    return path.size() >= 4 && path.compare(path.size() - 4, 4, ".log") == 0;
+    return isCandumpLogName(path);
 }
 
 }  // namespace

@@ -17,11 +17,7 @@
 #include "core/MessageSink.h"
 #include "core/StringTable.h"
 #include "device/widgets/CDeviceSetupDlg.h"
-#include "dialogs/CProgressDlg.h"
 #include "dialogs/TableText.h"
-#include "document/CaptureDocumentFile.h"
-#include "document/ExportRows.h"
-#include "document/OpenedCapture.h"
 #include "document/ProgramState.h"
 #include "driver/KeshApi.h"
 #include "filters/ClassifyPass.h"
@@ -31,7 +27,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -58,14 +53,6 @@ void showPaneText(QLabel* pane, const std::string& text) {
     QAccessible::updateAccessibility(&changed);
 }
 
-// The document kind's file filter and extension, fields 3 and 4 of its
-// document string.
-QString documentStringField(int index) {
-    return tableText(strings::kDocumentKind).split(QLatin1Char('\n')).value(index);
-}
-QString vorelinFilesFilter() { return documentStringField(3); }
-QString documentSuffix() { return documentStringField(4).remove(QLatin1Char('.')); }
-
 }  // namespace
 
 CMainFrame::CMainFrame(ProgramState& state, ReceiveTimer& receiveTimer, MessageSink& messages,
@@ -78,7 +65,8 @@ CMainFrame::CMainFrame(ProgramState& state, ReceiveTimer& receiveTimer, MessageS
       recentFiles_(recentFiles),
       actions_(new CommandActions(this)),
       mdiArea_(new QMdiArea),
-      shownPanes_(initialStatusPaneTexts()) {
+      shownPanes_(initialStatusPaneTexts()),
+      files_(this, *this, state, messages, recentFiles) {
     setWindowTitle(tableText(strings::kAppTitle));
     setWindowIcon(applicationIcon());
     mdiArea_->setObjectName(QStringLiteral("documents"));
@@ -149,11 +137,11 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::connectCommands() {
     using namespace command;
     actions_->setHandler(kNew, [this] { newDocument(); });
-    actions_->setHandler(kOpen, [this] { openFile(); });
+    actions_->setHandler(kOpen, [this] { files_.open(); });
     actions_->setHandler(kClose, [this] { closeActiveDocument(); });
-    actions_->setHandler(kSave, [this] { save(); });
-    actions_->setHandler(kSaveAs, [this] { saveAs(); });
-    actions_->setHandler(kExport, [this] { exportRows(); });
+    actions_->setHandler(kSave, [this] { files_.save(); });
+    actions_->setHandler(kSaveAs, [this] { files_.saveAs(); });
+    actions_->setHandler(kExport, [this] { files_.exportShownRows(); });
     actions_->setHandler(kPrintSetup, [this] { pageSetup(); });
     actions_->setHandler(kExit, [this] { close(); });
     actions_->setHandler(kToolbar, [this] { toolbar_->setVisible(toolbar_->isHidden()); });
@@ -173,7 +161,7 @@ void CMainFrame::connectCommands() {
     actions_->setHandler(kHelpTopics, [this] { openHelpTopics(environment_.executableDir, messages_); });
     actions_->setHandler(kAbout, [this] { about(); });
     for (int i = 0; i < kRecentFileCount; ++i)
-        actions_->setHandler(kRecentFile1 + i, [this, i] { openRecentFile(i); });
+        actions_->setHandler(kRecentFile1 + i, [this, i] { files_.openRecent(i); });
     // Every command changes what the others may do.
     for (const auto& [number, commandAction] : actions_->actions())
         connect(commandAction, &QAction::triggered, this, &CMainFrame::updateCommandStates, Qt::QueuedConnection);
@@ -210,7 +198,7 @@ QMdiSubWindow* CMainFrame::openDocument(DocumentKind kind) {
     QMdiSubWindow* window = nullptr;
     if (kind == DocumentKind::dataList) {
         auto* dataList = new CMDIChildWndDataList(state_, receiveTimer_);
-        dataList->setCloseGuard([this] { return saveModifiedDocument(); });
+        dataList->setCloseGuard([this] { return files_.saveModifiedDocument(); });
         window = dataList;
     } else {
         window = new CMDIChildWndChart(state_, receiveTimer_, messages_);
@@ -231,44 +219,18 @@ void CMainFrame::documentWindowsChanged() {
     updateCommandStates();
 }
 
-bool CMainFrame::openDocumentFile(const QString& path) {
-    const std::string filePath = path.toStdString();
-    auto opened = OpenedCapture::open(filePath);
-    if (!opened) {
-        showFileMessage(path, opened.error().number, opened.error().text);
-        recentFiles_.remove(filePath);
-        rebuildMenus();
-        return false;
-    }
-    if (!saveModifiedDocument())
-        return false;
+bool CMainFrame::openDocumentFile(const QString& path) { return files_.openFile(path); }
+
+CMDIChildWndDataList* CMainFrame::replaceDocumentsWithDataList(Protocol protocol) {
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         delete window;
-    state_.protocol = Protocol::can;
-    auto* window = static_cast<CMDIChildWndDataList*>(openDocument(DocumentKind::dataList));
-    CProgressDlg progress(this);
-    progress.show();
-    const auto loaded = opened->loadInto(state_, window->document(), [&progress](int percent) {
-        progress.showProgress(percent, strings::kProgressLoading);
-    });
-    progress.close();
-    finishLoading(window);
-    if (!loaded) {
-        // The check before loading passed, so this is the medium failing
-        // part way: the capture is left empty rather than half loaded, and
-        // marked changed, as it matches no file any more.
-        showFileMessage(path, loaded.error().number, loaded.error().text);
-        window->document().SetModifiedFlag(true);
-        return false;
-    }
-    window->setFilePath(path);
-    recentFiles_.add(filePath);
-    rebuildMenus();
-    resumeLoadedCapture(state_.capture, messages_);
-    return true;
+    state_.protocol = protocol;
+    return static_cast<CMDIChildWndDataList*>(openDocument(DocumentKind::dataList));
 }
 
-void CMainFrame::finishLoading(CMDIChildWndDataList* window) {
+void CMainFrame::recentFilesChanged() { rebuildMenus(); }
+
+void CMainFrame::showLoadedCapture(CMDIChildWndDataList* window) {
     state_.dataListOpen = true;
     window->view()->SetProtocol(Protocol::can);
     state_.capture.filterCursor = 0;
@@ -276,121 +238,6 @@ void CMainFrame::finishLoading(CMDIChildWndDataList* window) {
     window->view()->showRowCount(state_.capture.rows.count());
     refreshStatusPanes();
     updateCommandStates();
-}
-
-void CMainFrame::showFileMessage(const QString& path, int number, const std::string& detail) {
-    Message message = applicationMessage(number, MessageIcon::Exclamation);
-    message.text = strings::format(number, {QDir::toNativeSeparators(path).toStdString(), detail});
-    messages_.show(message);
-}
-
-void CMainFrame::openFile() {
-    const QString filter = QStringList{tableText(strings::kCaptureFilesFilter), vorelinFilesFilter(),
-                                       tableText(strings::kCandumpFilesFilter), tableText(strings::kAllFilesFilter)}
-                               .join(QStringLiteral(";;"));
-    const QString path = fileNames_->openFileName(this, filter);
-    if (!path.isEmpty())
-        openDocumentFile(path);
-}
-
-void CMainFrame::save() {
-    CMDIChildWndDataList* window = dataListWindow();
-    if (!window)
-        return;
-    // A candump log opens as a capture; it is saved as one, under a new name.
-    if (window->filePath().isEmpty() || !window->filePath().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive))
-        saveAs();
-    else
-        saveDocumentTo(window, window->filePath());
-}
-
-void CMainFrame::saveAs() {
-    CMDIChildWndDataList* window = dataListWindow();
-    if (!window)
-        return;
-    const QString path = fileNames_->saveFileName(this, window->filePath(), vorelinFilesFilter(), documentSuffix());
-    if (!path.isEmpty())
-        saveDocumentTo(window, path);
-}
-
-bool CMainFrame::saveDocumentTo(CMDIChildWndDataList* window, const QString& path) {
-    CProgressDlg progress(this);
-    progress.show();
-    const auto saved = saveCaptureDocument(path.toStdString(), state_, window->document(), [&progress](int percent) {
-        progress.showProgress(percent, strings::kProgressSaving);
-    });
-    progress.close();
-    if (!saved) {
-        showFileMessage(path, saved.error().number, saved.error().text);
-        return false;
-    }
-    window->document().SetModifiedFlag(false);
-    window->setFilePath(path);
-    recentFiles_.add(path.toStdString());
-    rebuildMenus();
-    return true;
-}
-
-bool CMainFrame::saveModifiedDocument() {
-    CMDIChildWndDataList* window = dataListWindow();
-    if (!window || !window->document().IsModified())
-        return true;
-    Message question = applicationMessage(strings::kSaveChanges, MessageIcon::Exclamation, MessageButtons::YesNoCancel);
-    question.text = strings::format(strings::kSaveChanges, {window->windowTitle().toStdString()});
-    switch (messages_.show(question)) {
-    case MessageReply::Yes:
-        if (window->filePath().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive))
-            return saveDocumentTo(window, window->filePath());
-        saveAs();
-        return !window->document().IsModified();
-    case MessageReply::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CMainFrame::exportRows() {
-    static constexpr int kDefaultNames[] = {strings::kExportNameCan, strings::kExportNameDeviceNet,
-                                            strings::kExportNameCanopen};
-    const int layout = state_.protocol == Protocol::can ? 0 : state_.protocol == Protocol::deviceNet ? 1 : 2;
-    const QString textFilter = tableText(strings::kTextFilesFilter);
-    const QString filter = QStringList{textFilter, tableText(strings::kCandumpFilesFilter),
-                                       tableText(strings::kAllFilesFilter)}
-                               .join(QStringLiteral(";;"));
-    const QString path = fileNames_->saveFileName(this, tableText(kDefaultNames[layout]), filter, QStringLiteral("txt"));
-    if (path.isEmpty())
-        return;
-    const ExportFormat format =
-        path.endsWith(QStringLiteral(".log"), Qt::CaseInsensitive) ? ExportFormat::candumpLog : ExportFormat::textLog;
-    // Shown for every export of at least one row, however short: only the
-    // percentage waits for a change.
-    std::unique_ptr<CProgressDlg> progress;
-    if (state_.capture.rows.count() > 0) {
-        progress = std::make_unique<CProgressDlg>(this);
-        progress->setWindowTitle(tableText(strings::kProgressExporting));
-        progress->show();
-    }
-    const auto exported = exportShownRows(path.toStdString(), format, state_.protocol, state_.capture,
-                                          [&progress](int percent) {
-                                              if (progress)
-                                                  progress->showProgress(percent, strings::kProgressExporting);
-                                          });
-    progress.reset();
-    if (exported)
-        return;
-    if (exported.error().number == strings::kOpenFileError) {
-        Message message = applicationMessage(strings::kOpenFileError, MessageIcon::Stop);
-        message.caption = strings::text(strings::kErrorCaption);
-        messages_.show(message);
-        return;
-    }
-    showFileMessage(path, exported.error().number, exported.error().text);
-}
-
-void CMainFrame::openRecentFile(int index) {
-    if (std::size_t(index) < recentFiles_.paths().size())
-        openDocumentFile(QString::fromStdString(recentFiles_.paths()[std::size_t(index)]));
 }
 
 CMDIChildWndDataList* CMainFrame::dataListWindow() const {
@@ -510,7 +357,7 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!saveModifiedDocument()) {
+    if (!files_.saveModifiedDocument()) {
         event->ignore();
         return;
     }

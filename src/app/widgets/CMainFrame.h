@@ -7,7 +7,7 @@
 #include "app/NewDocRules.h"
 #include "app/StatusPanes.h"
 #include "app/widgets/AppEnvironment.h"
-#include "app/widgets/FileNameChooser.h"
+#include "app/widgets/DocumentFiles.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -32,7 +32,7 @@ class RecentFileList;
 
 enum class DocumentKind { dataList, chart };
 
-class CMainFrame : public QMainWindow, private NewDocHost {
+class CMainFrame : public QMainWindow, private NewDocHost, private DocumentFilesHost {
     Q_OBJECT
 
 public:
@@ -53,7 +53,7 @@ public:
     bool openDocumentFile(const QString& path);
 
     // Tests answer the file dialogs through their own chooser.
-    void setFileNameChooser(FileNameChooser* chooser) { fileNames_ = chooser; }
+    void setFileNameChooser(FileNameChooser* chooser) { files_.setFileNameChooser(chooser); }
 
     CViewDataList* dataListView() const;
     CViewChart* chartView() const;
@@ -69,6 +69,10 @@ protected:
 private:
     bool isDataListOpen() const override;
     void closeDataListDocuments() override;
+    CMDIChildWndDataList* dataListWindow() const override;
+    CMDIChildWndDataList* replaceDocumentsWithDataList(Protocol protocol) override;
+    void showLoadedCapture(CMDIChildWndDataList* window) override;
+    void recentFilesChanged() override;
 
     void createToolbar();
     void createStatusBar();
@@ -76,21 +80,10 @@ private:
     void rebuildMenus();
     void refreshStatusPanes();
     void documentWindowsChanged();
-    CMDIChildWndDataList* dataListWindow() const;
     CDataDoc* activeDocument() const;
     QPrinter& printer();
 
     void newDocument();
-    void openFile();
-    void save();
-    void saveAs();
-    bool saveDocumentTo(CMDIChildWndDataList* window, const QString& path);
-    // Asks whether to save a modified document before it goes; false when
-    // the user cancelled or the save failed.
-    bool saveModifiedDocument();
-    void exportRows();
-    void finishLoading(CMDIChildWndDataList* window);
-    void showFileMessage(const QString& path, int number, const std::string& detail);
     void closeActiveDocument();
     void selectProtocol(Protocol protocol);
     void selectChartMode(int mode);
@@ -100,7 +93,6 @@ private:
     void setupDevice();
     void pageSetup();
     void about();
-    void openRecentFile(int index);
 
     ProgramState& state_;
     ReceiveTimer& receiveTimer_;
@@ -118,6 +110,5 @@ private:
     MenuSet menuSet_ = MenuSet::noDocument;
     QTimer tickTimer_;
     std::unique_ptr<QPrinter> printer_;
-    FileDialogChooser fileDialogs_;
-    FileNameChooser* fileNames_ = &fileDialogs_;
+    DocumentFiles files_;
 };

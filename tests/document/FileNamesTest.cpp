@@ -1,0 +1,44 @@
+#include "document/FileNames.h"
+
+#include "document/ExportRows.h"
+#include "document/OpenedCapture.h"
+#include "protocol/Protocol.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+TEST(FileNames, ExtensionsAreTheSameInAnyCase) {
+    EXPECT_TRUE(isCaptureFileName("bench.orx"));
+    EXPECT_TRUE(isCaptureFileName("/captures/BENCH.ORX"));
+    EXPECT_TRUE(isCaptureFileName("line3.Orx"));
+    EXPECT_FALSE(isCaptureFileName("bench.orx.log"));
+    EXPECT_FALSE(isCaptureFileName("orx"));
+    EXPECT_FALSE(isCaptureFileName(""));
+    EXPECT_TRUE(isCandumpLogName("bus.LOG"));
+    EXPECT_FALSE(isCandumpLogName("bus.log.txt"));
+    EXPECT_EQ(exportFormatForName("/tmp/Bus.Log"), ExportFormat::candumpLog);
+    EXPECT_EQ(exportFormatForName("/tmp/CANData.txt"), ExportFormat::textLog);
+    EXPECT_EQ(exportFormatForName("/tmp/CANData"), ExportFormat::textLog);
+}
+
+TEST(FileNames, DialogsOfferTheDocumentKindsFilterAndTheProtocolsName) {
+    EXPECT_EQ(captureFilesFilter(), "Vorelin Files (*.orx)");
+    EXPECT_EQ(captureFileExtension(), ".orx");
+    EXPECT_EQ(openFileFilters(), (std::vector<std::string>{"Capture Files (*.orx *.log)", "Vorelin Files (*.orx)",
+                                                            "candump Log Files (*.log)", "All Files (*)"}));
+    EXPECT_EQ(exportFileFilters(), (std::vector<std::string>{"Vorelin Text Files (*.txt)", "candump Log Files (*.log)",
+                                                              "All Files (*)"}));
+    EXPECT_EQ(exportDefaultSuffix(), "txt");
+    EXPECT_EQ(exportSuggestedName(Protocol::can), "CANData");
+    EXPECT_EQ(exportSuggestedName(Protocol::deviceNet), "DeviceNetData");
+    EXPECT_EQ(exportSuggestedName(Protocol::canopen), "CANopenData");
+    EXPECT_EQ(exportSuggestedName(Protocol::none), "CANopenData");
+}
+
+TEST(FileNames, AnEmptyFileNamedInCapitalsAsALogOpensAsAnEmptyLog) {
+    TempDir dir;
+    TempDir::write(dir.file("BUS.LOG"), "");
+    auto opened = OpenedCapture::open(dir.file("BUS.LOG"));
+    ASSERT_TRUE(opened) << opened.error().text;
+    EXPECT_TRUE(opened->isCandumpLog());
+}
