@@ -4,6 +4,7 @@
 // hand, field by field, and every expected text is written out in full.
 #include "document/CaptureFileBytes.h"
 #include "support/RunCommand.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,28 +21,6 @@ namespace {
 CommandOutput cli(const std::string& arguments) { return runCommand(VORELIN_CLI_PATH, arguments); }
 
 std::string quoted(const std::string& path) { return "'" + path + "'"; }
-
-// Sets an environment variable for the commands one test runs, and restores it.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        ::setenv(name, value, 1);
-    }
-    ~ScopedEnvironment() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // The names in a folder, so that a failed run is seen to leave no file behind.
 std::set<std::string> namesIn(const std::string& folder) {

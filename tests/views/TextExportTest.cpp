@@ -6,6 +6,7 @@
 #include "core/VisibleRows.h"
 #include "views/ExportLines.h"
 
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -118,27 +119,6 @@ public:
 private:
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
-};
-
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        ::setenv(name, value, 1);
-        ::tzset();
-    }
-    ~ScopedEnvironment() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-        ::tzset();
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
 };
 
 }  // namespace
