@@ -1,11 +1,14 @@
 #include "cli/CaptureCommand.h"
 
 #include "cli/CliSupport.h"
+#include "cli/OptionValues.h"
+#include "cli/Subcommand.h"
 #include "cli/TimedCapture.h"
 #include "driver/Backend.h"
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -13,7 +16,7 @@ namespace {
 constexpr std::string_view kName = "vorelin-cli capture";
 
 constexpr std::string_view kUsage =
-    "Usage: vorelin-cli capture --seconds N [--adapter SPEC] [--baud KBPS]\n"
+    "Usage: vorelin-cli capture --seconds N [--adapter SELECTOR] [--baud KBPS]\n"
     "\n"
     "Captures from the adapter for N seconds through the receive timer and the\n"
     "frame store, then prints three lines:\n"
@@ -22,10 +25,10 @@ constexpr std::string_view kUsage =
     "  lost N       (frames dropped by the adapter or refused by the store)\n"
     "\n"
     "Options:\n"
-    "  --seconds N     (capture time, up to 86400; fractions allowed)\n"
-    "  --adapter SPEC  (backend, default $VORELIN_ADAPTER or 'sim'; e.g. sim:rate=21000,mix=short)\n"
-    "  --baud KBPS     (bus baud rate in kbit/s, default 500)\n"
-    "  --help          (this text)\n"
+    "  --seconds N         (capture time, up to 86400; fractions allowed)\n"
+    "  --adapter SELECTOR  (backend, default $VORELIN_ADAPTER or 'sim'; e.g. sim:rate=21000,mix=short)\n"
+    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000, default 500)\n"
+    "  -h, --help          (this text)\n"
     "\n"
     "Exit status: 0 on success, 1 when the adapter fails, 2 for bad usage.\n";
 
@@ -42,49 +45,22 @@ private:
     int count_ = 0;
 };
 
-}  // namespace
-
-int runCaptureCommand(const std::vector<std::string_view>& args) {
+int runCapture(const cli::Arguments& arguments) {
+    const auto seconds = cli::decimalValue(arguments, "--seconds", 0.0, 86400.0);
+    if (!seconds)
+        return cli::kExitUsage;
+    const auto baud = cli::decimalValue(arguments, "--baud", 1.0, 1000.0);
+    if (!baud)
+        return cli::kExitUsage;
     TimedCaptureOptions options;
-    std::string adapterSelector = cli::defaultAdapterSelector();
-    bool haveSeconds = false;
+    options.duration = std::chrono::milliseconds(int64_t(*seconds * 1000.0 + 0.5));
+    options.baudRateKbps = uint32_t(*baud);
 
-    cli::OptionReader reader(kName, args);
-    while (reader.next()) {
-        if (reader.is("--help")) {
-            std::fputs(kUsage.data(), stdout);
-            return cli::kExitOk;
-        }
-        if (reader.is("--seconds")) {
-            auto seconds = reader.decimalValue(0.0, 86400.0);
-            if (!seconds)
-                return cli::kExitUsage;
-            options.duration = std::chrono::milliseconds(int64_t(*seconds * 1000.0 + 0.5));
-            haveSeconds = true;
-        } else if (reader.is("--adapter")) {
-            auto selector = reader.value();
-            if (!selector)
-                return cli::kExitUsage;
-            adapterSelector = std::string(*selector);
-        } else if (reader.is("--baud")) {
-            auto baud = reader.decimalValue(1.0, 1000.0);
-            if (!baud)
-                return cli::kExitUsage;
-            options.baudRateKbps = uint32_t(*baud);
-        } else {
-            return reader.rejectUnknown();
-        }
-    }
-    if (!haveSeconds) {
-        cli::reportError(kName, "missing --seconds (see --help)");
-        return cli::kExitUsage;
-    }
-
-    auto adapter = vorelin::driver::makeBackend(adapterSelector);
-    if (!adapter) {
-        cli::reportError(kName, adapter.error().text);
-        return cli::kExitUsage;
-    }
+    const auto given = arguments.value("--adapter");
+    const std::string selector = given ? std::string(*given) : cli::defaultAdapterSelector();
+    auto adapter = vorelin::driver::makeBackend(selector);
+    if (!adapter)
+        return cli::reportUsageError(arguments, adapter.error().text);
     options.adapter = std::move(*adapter);
 
     StderrMessages messages;
@@ -97,3 +73,21 @@ int runCaptureCommand(const std::vector<std::string_view>& args) {
                 (unsigned long long)report->framesStored, (unsigned long long)report->framesLost);
     return messages.count() == 0 ? cli::kExitOk : cli::kExitFailure;
 }
+
+constexpr cli::Option kOptions[] = {
+    {"--seconds", cli::OptionKind::requiredValue},
+    {"--adapter"},
+    {"--baud", cli::OptionKind::value, "500"},
+};
+
+}  // namespace
+
+const cli::Subcommand kCaptureCommand = {
+    .name = kName,
+    .summary = "capture live for a while and count generated, stored and lost frames",
+    .usage = kUsage,
+    .options = kOptions,
+    .positionals = {},
+    .run = runCapture,
+};
+

@@ -2,7 +2,8 @@
 // counts tell whether the capture path keeps up with the bus.
 #pragma once
 
-#include <string_view>
-#include <vector>
+namespace cli {
+struct Subcommand;
+}
 
-int runCaptureCommand(const std::vector<std::string_view>& args);
+extern const cli::Subcommand kCaptureCommand;

@@ -2,12 +2,15 @@
 
 #include "cli/CaptureInput.h"
 #include "cli/CliSupport.h"
+#include "cli/OptionValues.h"
+#include "cli/Subcommand.h"
 #include "protocol/FrameSyntax.h"
 #include "views/DataListCells.h"
 
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,7 +36,7 @@ constexpr std::string_view kUsage =
     "Options:\n"
     "  --protocol NAME  (can, devicenet or canopen: the columns to print)\n"
     "  --in FILE        (print the rows of FILE instead of FRAMEs)\n"
-    "  --help           (this text)\n"
+    "  -h, --help       (this text)\n"
     "\n"
     "Exit status: 0 on success, 1 when FILE cannot be read, 2 for bad usage,\n"
     "a malformed FRAME or a malformed FILE (then nothing is printed on stdout).\n";
@@ -56,75 +59,26 @@ int printFileRows(Protocol protocol, const std::string& path) {
     return cli::kExitOk;
 }
 
-struct SplitArguments {
-    std::vector<std::string_view> options;  // with their values
-    std::vector<std::string_view> frames;
-};
-
-// A FRAME never starts with '-', so frames can stand anywhere among the options.
-SplitArguments splitArguments(const std::vector<std::string_view>& args) {
-    SplitArguments split;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!args[i].starts_with('-')) {
-            split.frames.push_back(args[i]);
-            continue;
-        }
-        split.options.push_back(args[i]);
-        if ((args[i] == "--protocol" || args[i] == "--in") && i + 1 < args.size())
-            split.options.push_back(args[++i]);
-    }
-    return split;
-}
-
-}  // namespace
-
-int runCellsCommand(const std::vector<std::string_view>& args) {
-    const SplitArguments split = splitArguments(args);
-    std::optional<Protocol> protocol;
-    std::optional<std::string_view> inputPath;
-
-    cli::OptionReader reader(kName, split.options);
-    while (reader.next()) {
-        if (reader.is("--help")) {
-            std::fputs(kUsage.data(), stdout);
-            return cli::kExitOk;
-        }
-        if (reader.is("--protocol")) {
-            protocol = cli::protocolValue(reader);
-            if (!protocol)
-                return cli::kExitUsage;
-        } else if (reader.is("--in")) {
-            inputPath = reader.value();
-            if (!inputPath)
-                return cli::kExitUsage;
-        } else {
-            return reader.rejectUnknown();
-        }
-    }
-    if (!protocol) {
-        cli::reportError(kName, "missing --protocol (see --help)");
+int runCells(const cli::Arguments& arguments) {
+    const auto protocol = cli::protocolValue(arguments);
+    if (!protocol)
         return cli::kExitUsage;
-    }
-    if (inputPath && !split.frames.empty()) {
-        cli::reportError(kName, "give FRAMEs or --in FILE, not both");
-        return cli::kExitUsage;
-    }
+    const auto inputPath = arguments.value("--in");
+    const std::vector<std::string_view>& frames = arguments.positionals;
+    if (inputPath && !frames.empty())
+        return cli::reportUsageError(arguments, "give FRAMEs or --in FILE, not both");
     if (inputPath)
         return printFileRows(*protocol, std::string(*inputPath));
-    if (split.frames.empty()) {
-        cli::reportError(kName, "missing FRAME (see --help)");
-        return cli::kExitUsage;
-    }
+    if (frames.empty())
+        return cli::reportUsageError(arguments, "missing FRAME (see --help)");
 
     // Every frame is read before the first row is printed: a script gets all
     // rows or none.
-    std::vector<FrameRecord> records(split.frames.size());
-    for (std::size_t i = 0; i < split.frames.size(); ++i) {
-        auto frame = parseFrameSyntax(split.frames[i]);
-        if (!frame) {
-            cli::reportError(kName, frame.error().text);
-            return cli::kExitUsage;
-        }
+    std::vector<FrameRecord> records(frames.size());
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        auto frame = parseFrameSyntax(frames[i]);
+        if (!frame)
+            return cli::reportUsageError(arguments, frame.error().text);
         records[i].frame = *frame;
     }
 
@@ -136,3 +90,20 @@ int runCellsCommand(const std::vector<std::string_view>& args) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return cli::kExitOk;
 }
+
+constexpr cli::Option kOptions[] = {
+    {"--protocol", cli::OptionKind::requiredValue},
+    {"--in"},
+};
+
+}  // namespace
+
+const cli::Subcommand kCellsCommand = {
+    .name = kName,
+    .summary = "print the data list's cells for frames given as 123#11223344, or of a file",
+    .usage = kUsage,
+    .options = kOptions,
+    // How many FRAMEs are needed depends on --in, so runCells counts them.
+    .positionals = {0, cli::kAnyNumber, "FRAME"},
+    .run = runCells,
+};

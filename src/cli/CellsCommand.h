@@ -2,7 +2,8 @@
 // given on the command line, so scripts and tests see what the list shows.
 #pragma once
 
-#include <string_view>
-#include <vector>
+namespace cli {
+struct Subcommand;
+}
 
-int runCellsCommand(const std::vector<std::string_view>& args);
+extern const cli::Subcommand kCellsCommand;

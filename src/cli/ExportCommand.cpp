@@ -2,13 +2,14 @@
 
 #include "cli/CaptureInput.h"
 #include "cli/CliSupport.h"
+#include "cli/OptionValues.h"
+#include "cli/Subcommand.h"
 #include "core/AtomicFileWriter.h"
 #include "document/CandumpLogWriter.h"
 #include "document/CaptureDocumentFile.h"
 #include "document/ExportRows.h"
 #include "document/FileNames.h"
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,12 @@ constexpr std::string_view kExportUsage =
     "of File > Export in the layout of the protocol, with --format candump a\n"
     "candump log. Date/time in the text log honours SOURCE_DATE_EPOCH.\n"
     "\n"
+    "Options:\n"
+    "  --protocol NAME  (can, devicenet or canopen: the layout of the text log)\n"
+    "  --format NAME    (text, the default, or candump)\n"
+    "  -h, --help       (this text)\n"
+    "  --               (ends the options, for a file whose name starts with '-')\n"
+    "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written, 2 for\n"
     "bad usage or a malformed IN. OUT is written whole or not at all.\n";
 
@@ -35,20 +42,12 @@ constexpr std::string_view kConvertUsage =
     "extension of OUT: every record, whatever the filter. A capture file\n"
     "written from a capture file is what File > Open then File > Save write.\n"
     "\n"
+    "Options:\n"
+    "  -h, --help  (this text)\n"
+    "  --          (ends the options, for a file whose name starts with '-')\n"
+    "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written, 2 for\n"
     "bad usage or a malformed IN. OUT is written whole or not at all.\n";
-
-// IN and OUT, the two arguments that are not options.
-bool takePaths(std::string_view command, const std::vector<std::string_view>& paths, std::string& in,
-               std::string& out) {
-    if (paths.size() != 2) {
-        cli::reportError(command, "expected IN and OUT (see --help)");
-        return false;
-    }
-    in = paths[0];
-    out = paths[1];
-    return true;
-}
 
 int reportIfFailed(std::string_view command, const std::string& path, const Result<std::monostate>& written) {
     if (written)
@@ -57,71 +56,25 @@ int reportIfFailed(std::string_view command, const std::string& path, const Resu
     return cli::captureFileExitStatus(written.error());
 }
 
-}  // namespace
-
-int runExportCommand(const std::vector<std::string_view>& args) {
-    std::optional<Protocol> protocol;
-    ExportFormat format = ExportFormat::textLog;
-    std::vector<std::string_view> paths;
-    cli::OptionReader reader(kExportName, args);
-    while (reader.next()) {
-        if (reader.is("--help")) {
-            std::fputs(kExportUsage.data(), stdout);
-            return cli::kExitOk;
-        }
-        if (reader.is("--protocol")) {
-            protocol = cli::protocolValue(reader);
-            if (!protocol)
-                return cli::kExitUsage;
-        } else if (reader.is("--format")) {
-            auto name = reader.value();
-            if (!name)
-                return cli::kExitUsage;
-            if (*name != "text" && *name != "candump") {
-                reader.reportBadValue(*name, "text or candump");
-                return cli::kExitUsage;
-            }
-            format = *name == "text" ? ExportFormat::textLog : ExportFormat::candumpLog;
-        } else if (!reader.current().starts_with('-')) {
-            paths.push_back(reader.current());
-        } else {
-            return reader.rejectUnknown();
-        }
-    }
-    if (!protocol) {
-        cli::reportError(kExportName, "missing --protocol (see --help)");
+int runExport(const cli::Arguments& arguments) {
+    const auto protocol = cli::protocolValue(arguments);
+    if (!protocol)
         return cli::kExitUsage;
-    }
-    std::string in, out;
-    if (!takePaths(kExportName, paths, in, out))
+    const auto format = cli::exportFormatValue(arguments);
+    if (!format)
         return cli::kExitUsage;
+    const std::string in(arguments.positionals[0]), out(arguments.positionals[1]);
     CaptureInput input;
     if (const int status = loadCaptureInput(kExportName, in, input); status != cli::kExitOk)
         return status;
-    return reportIfFailed(kExportName, out, exportShownRows(out, format, *protocol, input.state->capture, {}));
+    return reportIfFailed(kExportName, out, exportShownRows(out, *format, *protocol, input.state->capture, {}));
 }
 
-int runConvertCommand(const std::vector<std::string_view>& args) {
-    std::vector<std::string_view> paths;
-    for (std::string_view arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kConvertUsage.data(), stdout);
-            return cli::kExitOk;
-        }
-        if (arg.starts_with('-')) {
-            cli::reportError(kConvertName, "unknown argument '" + std::string(arg) + "' (see --help)");
-            return cli::kExitUsage;
-        }
-        paths.push_back(arg);
-    }
-    std::string in, out;
-    if (!takePaths(kConvertName, paths, in, out))
-        return cli::kExitUsage;
+int runConvert(const cli::Arguments& arguments) {
+    const std::string in(arguments.positionals[0]), out(arguments.positionals[1]);
     const bool toCapture = isCaptureFileName(out);
-    if (!toCapture && !isCandumpLogName(out)) {
-        cli::reportError(kConvertName, out + ": expected a name ending in .orx or .log");
-        return cli::kExitUsage;
-    }
+    if (!toCapture && !isCandumpLogName(out))
+        return cli::reportUsageError(arguments, out + ": expected a name ending in .orx or .log");
     CaptureInput input;
     if (const int status = loadCaptureInput(kConvertName, in, input); status != cli::kExitOk)
         return status;
@@ -134,3 +87,30 @@ int runConvertCommand(const std::vector<std::string_view>& args) {
     }
     return reportIfFailed(kConvertName, out, writeCandumpLog(*writer, input.state->capture.store, {}));
 }
+
+constexpr cli::Option kExportOptions[] = {
+    {"--protocol", cli::OptionKind::requiredValue},
+    {"--format", cli::OptionKind::value, "text"},
+};
+
+constexpr cli::Positionals kInAndOut = {2, 2, "IN and OUT"};
+
+}  // namespace
+
+const cli::Subcommand kExportCommand = {
+    .name = kExportName,
+    .summary = "write a file's shown rows as a text log or candump log",
+    .usage = kExportUsage,
+    .options = kExportOptions,
+    .positionals = kInAndOut,
+    .run = runExport,
+};
+
+const cli::Subcommand kConvertCommand = {
+    .name = kConvertName,
+    .summary = "turn a capture file into a candump log and back",
+    .usage = kConvertUsage,
+    .options = {},
+    .positionals = kInAndOut,
+    .run = runConvert,
+};

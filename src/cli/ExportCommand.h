@@ -3,8 +3,9 @@
 // convert` turns a capture file into a candump log and back.
 #pragma once
 
-#include <string_view>
-#include <vector>
+namespace cli {
+struct Subcommand;
+}
 
-int runExportCommand(const std::vector<std::string_view>& args);
-int runConvertCommand(const std::vector<std::string_view>& args);
+extern const cli::Subcommand kExportCommand;
+extern const cli::Subcommand kConvertCommand;

@@ -1,7 +1,7 @@
 #include "cli/InfoCommand.h"
 
 #include "cli/CliSupport.h"
-#include "core/StringTable.h"
+#include "cli/Subcommand.h"
 #include "document/CaptureFileReader.h"
 
 #include <charconv>
@@ -22,6 +22,10 @@ constexpr std::string_view kUsage =
     "  data_list_open, chart_open, chart_mode, hex_format, records, conditions,\n"
     "  filter_active_word, filter_mode, frame_type, auto_items\n"
     "\n"
+    "Options:\n"
+    "  -h, --help  (this text)\n"
+    "  --          (ends the options, for a file whose name starts with '-')\n"
+    "\n"
     "Exit status: 0 on success, 1 when FILE cannot be read, 2 for bad usage\n"
     "or a file that is not a whole capture file.\n";
 
@@ -31,28 +35,11 @@ std::string shortestFloat(float value) {
     return std::string(text, end);
 }
 
-}  // namespace
-
-int runInfoCommand(const std::vector<std::string_view>& args) {
-    std::optional<std::string_view> path;
-    for (std::string_view arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage.data(), stdout);
-            return cli::kExitOk;
-        }
-        if (arg.starts_with('-') || path) {
-            cli::reportError(kName, "unexpected argument '" + std::string(arg) + "' (see --help)");
-            return cli::kExitUsage;
-        }
-        path = arg;
-    }
-    if (!path) {
-        cli::reportError(kName, "missing FILE (see --help)");
-        return cli::kExitUsage;
-    }
-    const auto file = CaptureFileReader::open(std::string(*path));
+int runInfo(const cli::Arguments& arguments) {
+    const std::string_view path = arguments.positionals.front();
+    const auto file = CaptureFileReader::open(std::string(path));
     if (!file) {
-        cli::reportCaptureFileError(kName, *path, file.error());
+        cli::reportCaptureFileError(kName, path, file.error());
         return cli::captureFileExitStatus(file.error());
     }
     const CaptureFileSettings& header = file->settings();
@@ -81,3 +68,14 @@ int runInfoCommand(const std::vector<std::string_view>& args) {
         std::printf("%s %s\n", name, value.c_str());
     return cli::kExitOk;
 }
+
+}  // namespace
+
+const cli::Subcommand kInfoCommand = {
+    .name = kName,
+    .summary = "print a capture file's header",
+    .usage = kUsage,
+    .options = {},
+    .positionals = {1, 1, "FILE"},
+    .run = runInfo,
+};

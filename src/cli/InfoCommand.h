@@ -2,7 +2,8 @@
 // and counts, one "name value" line each, without reading its records.
 #pragma once
 
-#include <string_view>
-#include <vector>
+namespace cli {
+struct Subcommand;
+}
 
-int runInfoCommand(const std::vector<std::string_view>& args);
+extern const cli::Subcommand kInfoCommand;

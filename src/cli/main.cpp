@@ -5,6 +5,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/Subcommand.h"
 
 #include <cstdio>
 #include <string>
@@ -13,42 +14,44 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: vorelin-cli SUBCOMMAND [options]\n"
-    "\n"
-    "Subcommands:\n"
-    "  capture   (capture live for a while and count generated, stored and lost frames)\n"
-    "  cells     (print the data list's cells for frames given as 123#11223344, or of a file)\n"
-    "  export    (write a file's shown rows as a text log or candump log)\n"
-    "  convert   (turn a capture file into a candump log and back)\n"
-    "  info      (print a capture file's header)\n"
-    "\n"
-    "Run 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n";
+// In the order the usage lists them.
+constexpr const cli::Subcommand* kSubcommands[] = {
+    &kCaptureCommand, &kCellsCommand, &kExportCommand, &kConvertCommand, &kInfoCommand,
+};
+
+// "export" of "vorelin-cli export".
+std::string_view wordOf(const cli::Subcommand& subcommand) {
+    return subcommand.name.substr(subcommand.name.rfind(' ') + 1);
+}
+
+void printUsage(std::FILE* stream) {
+    std::fputs("Usage: vorelin-cli SUBCOMMAND [options]\n\nSubcommands:\n", stream);
+    for (const cli::Subcommand* subcommand : kSubcommands) {
+        const std::string_view word = wordOf(*subcommand);
+        std::fprintf(stream, "  %-10.*s(%.*s)\n", int(word.size()), word.data(), int(subcommand->summary.size()),
+                     subcommand->summary.data());
+    }
+    std::fputs("\nRun 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n", stream);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::fputs(kUsage.data(), stderr);
+        printUsage(stderr);
         return cli::kExitUsage;
     }
-    const std::string_view subcommand = args.front();
+    const std::string_view word = args.front();
     args.erase(args.begin());
-    if (subcommand == "--help" || subcommand == "-h") {
-        std::fputs(kUsage.data(), stdout);
+    if (word == "--help" || word == "-h") {
+        printUsage(stdout);
         return cli::kExitOk;
     }
-    if (subcommand == "capture")
-        return runCaptureCommand(args);
-    if (subcommand == "cells")
-        return runCellsCommand(args);
-    if (subcommand == "export")
-        return runExportCommand(args);
-    if (subcommand == "convert")
-        return runConvertCommand(args);
-    if (subcommand == "info")
-        return runInfoCommand(args);
-    cli::reportError("vorelin-cli", "unknown subcommand '" + std::string(subcommand) + "' (see --help)");
+    for (const cli::Subcommand* subcommand : kSubcommands) {
+        if (wordOf(*subcommand) == word)
+            return cli::runSubcommand(*subcommand, args);
+    }
+    cli::reportError("vorelin-cli", "unknown subcommand '" + std::string(word) + "' (see --help)");
     return cli::kExitUsage;
 }

@@ -60,12 +60,3 @@ TEST(CliCapture, FailingAdapterStartIsToldButCountsStillPrinted) {
     EXPECT_EQ(run.err, "vorelin-cli capture: Can't run device,\nPlease try it again.\n");
     EXPECT_EQ(run.out, "generated 0\nstored 0\nlost 0\n");
 }
-
-TEST(CliCapture, HelpGoesToStandardOutput) {
-    for (const char* arguments : {"--help", "capture --help"}) {
-        const CommandOutput run = cli(arguments);
-        EXPECT_EQ(run.status, 0) << arguments;
-        EXPECT_EQ(run.err, "") << arguments;
-        EXPECT_TRUE(run.out.starts_with("Usage: vorelin-cli")) << arguments;
-    }
-}

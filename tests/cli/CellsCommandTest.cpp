@@ -63,13 +63,3 @@ TEST(CliCells, RefusalsPrintNothingOnStandardOutput) {
         EXPECT_EQ(run.err, row.err) << row.name;
     }
 }
-
-TEST(CliCells, HelpGoesToStandardOutput) {
-    const CommandOutput run = cli("cells --protocol can --help");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_TRUE(run.out.starts_with("Usage: vorelin-cli cells --protocol can|devicenet|canopen FRAME...\n")) << run.out;
-
-    const CommandOutput overview = cli("--help");
-    EXPECT_NE(overview.out.find("\n  cells "), std::string::npos) << overview.out;
-}

@@ -1,0 +1,92 @@
+#include "cli/OptionValues.h"
+
+#include "cli/CliSupport.h"
+#include "cli/Subcommand.h"
+#include "document/ExportRows.h"
+#include "protocol/Protocol.h"
+
+#include <cassert>
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+namespace cli {
+
+namespace {
+
+template <class T>
+struct Choice {
+    std::string_view name;
+    T value;
+};
+
+constexpr Choice<Protocol> kProtocols[] = {
+    {"can", Protocol::can},
+    {"devicenet", Protocol::deviceNet},
+    {"canopen", Protocol::canopen},
+};
+
+constexpr Choice<ExportFormat> kExportFormats[] = {
+    {"text", ExportFormat::textLog},
+    {"candump", ExportFormat::candumpLog},
+};
+
+std::string_view presentValue(const Arguments& arguments, std::string_view option) {
+    const auto value = arguments.value(option);
+    assert(value && "an option read without a value must be required or have a fallback");
+    return *value;
+}
+
+void reportBadValue(const Arguments& arguments, std::string_view option, std::string_view value,
+                    std::string_view expected) {
+    reportError(arguments.command(), "bad value '" + std::string(value) + "' for " + std::string(option) +
+                                         " (expected " + std::string(expected) + ")");
+}
+
+// "a, b or c"
+template <class T, std::size_t N>
+std::string namesOf(const Choice<T> (&choices)[N]) {
+    std::string names;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0)
+            names += i + 1 == N ? " or " : ", ";
+        names += choices[i].name;
+    }
+    return names;
+}
+
+template <class T, std::size_t N>
+std::optional<T> choiceValue(const Arguments& arguments, std::string_view option, const Choice<T> (&choices)[N]) {
+    const std::string_view given = presentValue(arguments, option);
+    for (const Choice<T>& choice : choices) {
+        if (choice.name == given)
+            return choice.value;
+    }
+    reportBadValue(arguments, option, given, namesOf(choices));
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> decimalValue(const Arguments& arguments, std::string_view option, double min, double max) {
+    const std::string_view text = presentValue(arguments, option);
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    // Written so that NaN fails it too.
+    const bool inRange = number >= min && number <= max;
+    if (error != std::errc() || end != text.data() + text.size() || !inRange) {
+        reportBadValue(arguments, option, text, std::to_string(int64_t(min)) + " to " + std::to_string(int64_t(max)));
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<Protocol> protocolValue(const Arguments& arguments) {
+    return choiceValue(arguments, "--protocol", kProtocols);
+}
+
+std::optional<ExportFormat> exportFormatValue(const Arguments& arguments) {
+    return choiceValue(arguments, "--format", kExportFormats);
+}
+
+}  // namespace cli
