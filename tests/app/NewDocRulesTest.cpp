@@ -17,45 +17,39 @@ public:
     int closeCalls = 0;
 };
 
+class NewDocRules : public ::testing::Test {
+protected:
+    NewDocOutcome confirm(bool dataList, Protocol protocol) { return confirmNewDocument({dataList, protocol}, host, messages); }
+    FakeHost host;
+    RecordingMessageSink messages;  // answers No unless told otherwise
+};
+
 const char* const kCloseOldDocument = "You should close the old document.\nAre you sure to close the document?";
 const char* const kSelectProtocol = "If your selected Data List,\nyou must select protocol.";
 
 }  // namespace
 
-TEST(NewDocRules, ProtocolChoicesFollowTheDataListBox) {
-    EXPECT_FALSE(areProtocolChoicesEnabled(false));
-    EXPECT_TRUE(areProtocolChoicesEnabled(true));
-}
-
-TEST(NewDocRules, NothingCheckedStaysSilentlyInTheDialog) {
-    FakeHost host;
-    RecordingMessageSink messages;
-    EXPECT_EQ(confirmNewDocument({false, Protocol::can}, host, messages), NewDocOutcome::stayInDialog);
+TEST_F(NewDocRules, NothingCheckedStaysSilentlyInTheDialog) {
+    EXPECT_EQ(confirm(false, Protocol::can), NewDocOutcome::stayInDialog);
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST(NewDocRules, DataListWithoutProtocolAsksForOne) {
-    FakeHost host;
-    RecordingMessageSink messages;
-    EXPECT_EQ(confirmNewDocument({true, Protocol::none}, host, messages), NewDocOutcome::stayInDialog);
+TEST_F(NewDocRules, DataListWithoutProtocolAsksForOne) {
+    EXPECT_EQ(confirm(true, Protocol::none), NewDocOutcome::stayInDialog);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].number, 5028);
     EXPECT_EQ(messages.shown()[0].text, kSelectProtocol);
     EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Information);
 }
 
-TEST(NewDocRules, WithNoListOpenAChoiceOpensOneWithoutAsking) {
-    FakeHost host;
-    RecordingMessageSink messages;
-    EXPECT_EQ(confirmNewDocument({true, Protocol::canopen}, host, messages), NewDocOutcome::openDataList);
+TEST_F(NewDocRules, WithNoListOpenAChoiceOpensOneWithoutAsking) {
+    EXPECT_EQ(confirm(true, Protocol::canopen), NewDocOutcome::openDataList);
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST(NewDocRules, AnsweringNoKeepsTheOpenListAndTheDialog) {
-    FakeHost host;
+TEST_F(NewDocRules, AnsweringNoKeepsTheOpenListAndTheDialog) {
     host.open = true;
-    RecordingMessageSink messages;  // answers No
-    EXPECT_EQ(confirmNewDocument({true, Protocol::canopen}, host, messages), NewDocOutcome::stayInDialog);
+    EXPECT_EQ(confirm(true, Protocol::canopen), NewDocOutcome::stayInDialog);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].number, 5027);
     EXPECT_EQ(messages.shown()[0].text, kCloseOldDocument);
@@ -65,22 +59,15 @@ TEST(NewDocRules, AnsweringNoKeepsTheOpenListAndTheDialog) {
     EXPECT_TRUE(host.open);
 }
 
-TEST(NewDocRules, AnsweringYesClosesTheListsThenOpensTheNewOne) {
-    FakeHost host;
+TEST_F(NewDocRules, AnsweringYesClosesTheListsThenOpensTheNewOneIfTheChoiceIsComplete) {
     host.open = true;
-    RecordingMessageSink messages;
     messages.answerYesNo(MessageReply::Yes);
-    EXPECT_EQ(confirmNewDocument({true, Protocol::deviceNet}, host, messages), NewDocOutcome::openDataList);
+    EXPECT_EQ(confirm(true, Protocol::deviceNet), NewDocOutcome::openDataList);
     EXPECT_EQ(host.closeCalls, 1);
-}
 
-TEST(NewDocRules, YesClosesTheListEvenWhenTheChoiceIsIncomplete) {
-    FakeHost host;
     host.open = true;
-    RecordingMessageSink messages;
-    messages.answerYesNo(MessageReply::Yes);
-    EXPECT_EQ(confirmNewDocument({true, Protocol::none}, host, messages), NewDocOutcome::stayInDialog);
-    EXPECT_EQ(host.closeCalls, 1);
-    ASSERT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(messages.shown()[1].number, 5028);
+    EXPECT_EQ(confirm(true, Protocol::none), NewDocOutcome::stayInDialog);
+    EXPECT_EQ(host.closeCalls, 2) << "Yes closes the list even when the choice is incomplete";
+    ASSERT_EQ(messages.shown().size(), 3u);
+    EXPECT_EQ(messages.shown()[2].number, 5028);
 }

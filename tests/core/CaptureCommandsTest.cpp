@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -43,9 +44,8 @@ TEST_F(CaptureCommandsTest, CaptureRefusesAnUnconfiguredDevice) {
     deviceConfigured = false;
     startCapture(capture, deviceConfigured, messages);
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].number, 5000);
-    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.shown()[0].caption, "Vorelin");
+    const Message& shown = messages.shown()[0];
+    EXPECT_EQ(std::tuple(shown.number, shown.icon, shown.caption), std::tuple(5000, MessageIcon::Stop, "Vorelin"));
     EXPECT_EQ(adapter->startCalls(), 0);
     EXPECT_TRUE(isCaptureEnabled(capture));
     EXPECT_FALSE(isStopEnabled(capture));
@@ -55,8 +55,7 @@ TEST_F(CaptureCommandsTest, CaptureWhoseAdapterFailsToStartStillCaptures) {
     adapter->failStart(true);
     startCapture(capture, deviceConfigured, messages);
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].number, 5001);
-    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::None);
+    EXPECT_EQ(std::tuple(messages.shown()[0].number, messages.shown()[0].icon), std::tuple(5001, MessageIcon::None));
     EXPECT_FALSE(isCaptureEnabled(capture));
     EXPECT_TRUE(isStopEnabled(capture));
 }

@@ -35,7 +35,7 @@ TEST(CaptureThreads, ClearAllAgainstTheReceiveThreadLeavesOnlyWholeNewRecords) {
         const uint32_t rows = capture.rows.count();
         for (uint32_t row = 0; row < rows; ++row) {
             const FrameRecord& record = capture.store.at(capture.rows.at(row));
-            ASSERT_TRUE(isIntactTaggedRecord(record, record.busLoad)) << "round " << round << " row " << row;
+            ASSERT_EQ(record, taggedRecord(record.busLoad)) << "round " << round << " row " << row;
         }
     }
     stopCapture(capture);

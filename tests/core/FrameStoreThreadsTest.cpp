@@ -25,7 +25,7 @@ TEST(FrameStoreThreads, ReaderSeesEveryCountedRecordWhole) {
     while (!done || checked < store.count()) {
         const uint32_t n = store.count();
         for (; checked < n; ++checked)
-            ASSERT_TRUE(isIntactTaggedRecord(store.at(checked), checked)) << "position " << checked;
+            ASSERT_EQ(store.at(checked), taggedRecord(checked)) << "position " << checked;
     }
     receiver.join();
     EXPECT_EQ(checked, kAppends);
@@ -68,7 +68,7 @@ TEST(FrameStoreThreads, BatchIsPublishedWholeAfterItsLastRecord) {
             ++boundary;
         ASSERT_EQ(boundaries[boundary], n) << "a count inside a batch";
         for (; checked < n; ++checked)
-            ASSERT_TRUE(isIntactTaggedRecord(store.at(checked), checked)) << "position " << checked;
+            ASSERT_EQ(store.at(checked), taggedRecord(checked)) << "position " << checked;
     }
     receiver.join();
     EXPECT_EQ(checked, records.size());
@@ -100,7 +100,7 @@ TEST(FrameStoreThreads, ClearWaitsForBulkAppendInProgress) {
         ASSERT_EQ(n % kBatch, 0u) << "round " << round;
         for (uint32_t i = 0; i < n; ++i) {
             const FrameRecord& record = store.at(i);
-            ASSERT_TRUE(isIntactTaggedRecord(record, store.at(i - i % kBatch).busLoad))
+            ASSERT_EQ(record, taggedRecord(store.at(i - i % kBatch).busLoad))
                 << "round " << round << " position " << i;
         }
     }
@@ -126,7 +126,7 @@ TEST(FrameStoreThreads, ClearWaitsForAppendInProgress) {
         const uint32_t n = store.count();
         for (uint32_t i = 0; i < n; ++i) {
             const FrameRecord& record = store.at(i);
-            ASSERT_TRUE(isIntactTaggedRecord(record, record.busLoad)) << "round " << round << " position " << i;
+            ASSERT_EQ(record, taggedRecord(record.busLoad)) << "round " << round << " position " << i;
         }
     }
     stop = true;
@@ -162,7 +162,7 @@ TEST(FrameStoreThreads, FailedManualSendLeavesReceivedFramesUntouched) {
             EXPECT_EQ(record.busLoad, 0u);
             continue;
         }
-        ASSERT_TRUE(isIntactTaggedRecord(record, nextReceived)) << "position " << i;
+        ASSERT_EQ(record, taggedRecord(nextReceived)) << "position " << i;
         ++nextReceived;
     }
     EXPECT_EQ(nextReceived, kReceived);

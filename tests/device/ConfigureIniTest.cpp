@@ -1,30 +1,16 @@
 #include "device/ConfigureIni.h"
 
 #include "device/DeviceSettings.h"
+#include "support/Errors.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
+#include <tuple>
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 StoredDeviceSetup readText(const TempDir& dir, const std::string& text) {
     const std::string path = dir.file("Configure.ini");
@@ -45,19 +31,19 @@ TEST(ConfigureIniPath, OtherwiseInTheUsersConfigFolder) {
     TempDir dir;
     TempDir::write(dir.file("plain"), "x");
     {
-        ScopedEnv xdg("XDG_CONFIG_HOME", "/xdg/home");
+        ScopedEnvironment xdg("XDG_CONFIG_HOME", "/xdg/home");
         EXPECT_EQ(configureIniPath(dir.file("missing")), "/xdg/home/Vorelin/Configure.ini");
         EXPECT_EQ(configureIniPath(dir.file("plain")), "/xdg/home/Vorelin/Configure.ini");
     }
     {
         // A Configure.ini we cannot write to, even as root: a folder of that name.
         std::filesystem::create_directory(dir.file("Configure.ini"));
-        ScopedEnv xdg("XDG_CONFIG_HOME", "/xdg/home");
+        ScopedEnvironment xdg("XDG_CONFIG_HOME", "/xdg/home");
         EXPECT_EQ(configureIniPath(dir.path()), "/xdg/home/Vorelin/Configure.ini");
     }
     for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/config"}) {
-        ScopedEnv xdg("XDG_CONFIG_HOME", unusable);
-        ScopedEnv home("HOME", "/home/tester");
+        ScopedEnvironment xdg("XDG_CONFIG_HOME", unusable);
+        ScopedEnvironment home("HOME", "/home/tester");
         EXPECT_EQ(configureIniPath(dir.file("missing")), "/home/tester/.config/Vorelin/Configure.ini")
             << "XDG_CONFIG_HOME=" << (unusable ? unusable : "(unset)");
     }
@@ -82,24 +68,19 @@ TEST(ProfileNumber, ConvertsLikeTheProfileReadersDecimalConversion) {
 TEST(ReadDeviceSetup, MissingOrUnreadableFileReadsAsZeros) {
     TempDir dir;
     const StoredDeviceSetup missing = readDeviceSetup(dir.file("Configure.ini"));
-    EXPECT_EQ(missing.workMode, 0);
-    EXPECT_EQ(missing.baudRateKbps, 0);
-    EXPECT_EQ(missing.frameTypeIndex, 0);
+    EXPECT_EQ(std::tuple(missing.workMode, missing.baudRateKbps, missing.frameTypeIndex), std::tuple(0, 0, 0));
 
     std::filesystem::create_directory(dir.file("folder.ini"));
     EXPECT_EQ(readDeviceSetup(dir.file("folder.ini")).baudRateKbps, 0);
 
     const StoredDeviceSetup otherSection = readText(dir, "[Elsewhere]\nWork Mode=1\nBaud Rate=250\n");
-    EXPECT_EQ(otherSection.workMode, 0);
-    EXPECT_EQ(otherSection.baudRateKbps, 0);
+    EXPECT_EQ(std::tuple(otherSection.workMode, otherSection.baudRateKbps), std::tuple(0, 0));
 }
 
 TEST(ReadDeviceSetup, CountsOnlyTheFirstTwoSevenAndOneCharacters) {
     TempDir dir;
     const StoredDeviceSetup cut = readText(dir, "[DeviceSetup]\nWork Mode=123\nBaud Rate=12345678\nFrame Type=10\n");
-    EXPECT_EQ(cut.workMode, 12);
-    EXPECT_EQ(cut.baudRateKbps, 1234567);
-    EXPECT_EQ(cut.frameTypeIndex, 1);
+    EXPECT_EQ(std::tuple(cut.workMode, cut.baudRateKbps, cut.frameTypeIndex), std::tuple(12, 1234567, 1));
 
     const StoredDeviceSetup signs = readText(dir, "[DeviceSetup]\r\nwork mode= -1\r\nBaud Rate = -42kbit\r\nFrame Type=-1\r\n");
     EXPECT_EQ(signs.workMode, -1);
@@ -143,8 +124,6 @@ TEST(WriteDeviceSetup, LeavesAFileItCannotReadAlone) {
     TempDir dir;
     const std::string path = dir.file("Configure.ini");
     std::filesystem::create_directory(path);
-    const auto written = writeDeviceSetup(path, DeviceSettings{});
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.error().text, "Is a directory");
+    EXPECT_EQ(errorOf(writeDeviceSetup(path, DeviceSettings{})).text, "Is a directory");
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }

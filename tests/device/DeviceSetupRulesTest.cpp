@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -106,48 +109,38 @@ protected:
     int dialog = 0;  // stands for the dialog that owns the boxes
 };
 
-TEST_F(DeviceSetupOk, WithoutAFileSendsAckModeFiveHundredStandard) {
-    EXPECT_TRUE(openAndPressOk(std::nullopt));
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].workMode, 0);
-    EXPECT_EQ(sent[0].baudRate, 500);
-    EXPECT_EQ(sent[0].frameType, 1);
-    EXPECT_TRUE(device.configured);
-    EXPECT_FALSE(autoDataLoaded);
-    EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(TempDir::read(path),
-              "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=0\r\nBaud Rate=500\r\nFrame Type=0\r\n");
-}
+struct OkCase {
+    const char* name;
+    std::optional<std::string> fileText;
+    std::tuple<int32_t, int32_t, int32_t> sent;                // work mode, baud rate, frame type
+    std::tuple<std::string, std::string, std::string> written;  // the same keys in the file
+};
 
-TEST_F(DeviceSetupOk, UnlistedBaudRateIsSentAndWrittenBack) {
-    EXPECT_TRUE(openAndPressOk("[DeviceSetup]\nBaud Rate=333\n"));
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].baudRate, 333);
-    EXPECT_EQ(fileValue("Baud Rate"), "333");
-}
-
-TEST_F(DeviceSetupOk, OverlongBaudRateIsCutToSevenCharacters) {
-    openAndPressOk("[DeviceSetup]\nBaud Rate=12345678\n");
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].baudRate, 1234567);
-    EXPECT_EQ(fileValue("Baud Rate"), "1234567");
-}
-
-TEST_F(DeviceSetupOk, ExtendFromTheFileSendsTwoAndWritesOne) {
-    openAndPressOk("[DeviceSetup]\nFrame Type=1\n");
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].frameType, 2);
-    EXPECT_EQ(device.frameType, 2);
-    EXPECT_EQ(fileValue("Frame Type"), "1");
-}
-
-TEST_F(DeviceSetupOk, ValuesOutsideTheListsAreSentAsTheyStand) {
-    openAndPressOk("[DeviceSetup]\nWork Mode=3\nFrame Type=5\n");
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].workMode, 3);
-    EXPECT_EQ(sent[0].frameType, 0);
-    EXPECT_EQ(fileValue("Work Mode"), "3");
-    EXPECT_EQ(fileValue("Frame Type"), "-1");
+TEST_F(DeviceSetupOk, SendsThePresetChoiceAndWritesItBack) {
+    const OkCase rows[] = {
+        {"no_file_gives_ack_mode_500_standard", std::nullopt, {0, 500, 1}, {"0", "500", "0"}},
+        {"unlisted_baud_rate", "[DeviceSetup]\nBaud Rate=333\n", {0, 333, 1}, {"0", "333", "0"}},
+        {"overlong_baud_rate_cut_to_seven_characters", "[DeviceSetup]\nBaud Rate=12345678\n", {0, 1234567, 1},
+         {"0", "1234567", "0"}},
+        {"extend_sent_as_2_written_as_1", "[DeviceSetup]\nFrame Type=1\n", {0, 500, 2}, {"0", "500", "1"}},
+        {"values_outside_the_lists_as_they_stand", "[DeviceSetup]\nWork Mode=3\nFrame Type=5\n", {3, 500, 0},
+         {"3", "500", "-1"}},
+    };
+    for (const OkCase& row : rows) {
+        SCOPED_TRACE(row.name);
+        sent.clear();
+        device = {};
+        autoDataLoaded = true;
+        std::filesystem::remove(path);
+        EXPECT_TRUE(openAndPressOk(row.fileText));
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(std::tuple(sent[0].workMode, sent[0].baudRate, sent[0].frameType), row.sent);
+        EXPECT_EQ(std::tuple(device.workMode, device.baudRate, device.frameType), row.sent);
+        EXPECT_TRUE(device.configured);
+        EXPECT_FALSE(autoDataLoaded);
+        EXPECT_TRUE(messages.shown().empty());
+        EXPECT_EQ(std::tuple(fileValue("Work Mode"), fileValue("Baud Rate"), fileValue("Frame Type")), row.written);
+    }
 }
 
 TEST_F(DeviceSetupOk, RefusedByTheAdapterKeepsTheDialogOpenButStoresAndWrites) {

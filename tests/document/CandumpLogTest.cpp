@@ -1,3 +1,5 @@
+// candump log lines as written and read, byte for byte, and the lines and
+// files the reader refuses.
 #include "core/AtomicFileWriter.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
@@ -5,14 +7,13 @@
 #include "document/CandumpLine.h"
 #include "document/CandumpLogReader.h"
 #include "document/CandumpLogWriter.h"
-
+#include "support/Errors.h"
 #include "support/Frames.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,12 +21,11 @@
 namespace {
 
 FrameRecord timed(CanFrame frame, uint32_t min, uint32_t sec, uint32_t ms, uint32_t us) {
-    FrameRecord record;
+    FrameRecord record = recordOf(frame);
     record.timeMin = min;
     record.timeSec = sec;
     record.timeMs = ms;
     record.timeUs = us;
-    record.frame = frame;
     return record;
 }
 
@@ -33,8 +33,6 @@ std::string candumpLine(const FrameRecord& record) {
     char line[kMaxCandumpLineChars];
     return std::string(line, writeCandumpLine(line, record));
 }
-
-bool sameRecord(const FrameRecord& a, const FrameRecord& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 std::vector<FrameRecord> recordsOf(const FrameStore& store) {
     std::vector<FrameRecord> records;
@@ -51,11 +49,23 @@ Result<std::monostate> load(const std::string& path, FrameStore& store, const Pr
     return reader->appendTo(store, progress);
 }
 
-void expectSameRecords(const std::vector<FrameRecord>& actual, const std::vector<FrameRecord>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < actual.size(); ++i)
-        EXPECT_TRUE(sameRecord(actual[i], expected[i])) << "record " << i << ": " << candumpLine(actual[i]);
-}
+class CandumpLog : public ::testing::Test {
+protected:
+    // Puts `text` in a file of its own; answers its path.
+    std::string logWith(const std::string& text, const char* name = "bus.log") {
+        TempDir::write(dir.file(name), text);
+        return dir.file(name);
+    }
+    // Writes the shown `rows`, or every record without them.
+    Result<std::monostate> exportTo(const char* name, const VisibleRows* rows, const ProgressCallback& progress = {}) {
+        auto writer = AtomicFileWriter::create(dir.file(name));
+        if (!writer)
+            return writer.error();
+        return rows ? writeCandumpLog(*writer, store, *rows, progress) : writeCandumpLog(*writer, store, progress);
+    }
+    TempDir dir;
+    FrameStore store;
+};
 
 }  // namespace
 
@@ -89,9 +99,7 @@ TEST(CandumpLine, WritesTheFormatsLinesByteForByte) {
     EXPECT_EQ(candumpLine(longRemote), "(0000000000.000000) can0 123#R8") << "no remote length beyond 8";
 }
 
-TEST(CandumpLog, WritesShownRowsOrAllRecordsWithAFinalLineFeed) {
-    TempDir dir;
-    FrameStore store;
+TEST_F(CandumpLog, WritesShownRowsOrAllRecordsWithAFinalLineFeed) {
     store.append(timed(dataFrame(0x100, {0x01}), 0, 0, 0, 0));
     store.append(timed(dataFrame(0x200, {0x02}), 0, 1, 0, 0));
     store.append(timed(remoteFrame(0x300), 0, 2, 0, 0));
@@ -100,39 +108,30 @@ TEST(CandumpLog, WritesShownRowsOrAllRecordsWithAFinalLineFeed) {
     rows.append(2);
 
     std::vector<int> percents;
-    auto shown = AtomicFileWriter::create(dir.file("shown.log"));
-    ASSERT_TRUE(shown);
-    ASSERT_TRUE(writeCandumpLog(*shown, store, rows, [&](int percent) { percents.push_back(percent); }));
+    ASSERT_TRUE(exportTo("shown.log", &rows, [&](int percent) { percents.push_back(percent); }));
     EXPECT_EQ(TempDir::read(dir.file("shown.log")),
               "(0000000000.000000) can0 100#01\n"
               "(0000000002.000000) can0 300#R\n");
     EXPECT_EQ(percents, std::vector<int>{50});
 
-    auto all = AtomicFileWriter::create(dir.file("all.log"));
-    ASSERT_TRUE(all);
-    ASSERT_TRUE(writeCandumpLog(*all, store, {}));
+    ASSERT_TRUE(exportTo("all.log", nullptr));
     EXPECT_EQ(TempDir::read(dir.file("all.log")),
               "(0000000000.000000) can0 100#01\n"
               "(0000000001.000000) can0 200#02\n"
               "(0000000002.000000) can0 300#R\n");
 }
 
-TEST(CandumpLog, AFolderRemovedBeforeTheCommitIsReported) {
-    TempDir dir;
+TEST_F(CandumpLog, AFolderRemovedBeforeTheCommitIsReported) {
     const std::string folder = dir.file("medium");
-    FrameStore store;
     store.append(timed(dataFrame(0x100), 0, 0, 0, 0));
     auto writer = AtomicFileWriter::create(folder + "/capture.log");
     ASSERT_TRUE(writer);
     std::filesystem::remove_all(folder);
-    const auto written = writeCandumpLog(*writer, store, {});
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.error().number, strings::kCannotSaveFile);
-    EXPECT_EQ(written.error().text, "No such file or directory");
+    EXPECT_EQ(errorOf(writeCandumpLog(*writer, store, {})),
+              (Error{strings::kCannotSaveFile, "No such file or directory"}));
 }
 
-TEST(CandumpLog, RoundTripKeepsEveryKindOfFrame) {
-    TempDir dir;
+TEST_F(CandumpLog, RoundTripKeepsEveryKindOfFrame) {
     const std::vector<FrameRecord> records = {
         timed(dataFrame(0x000), 0, 0, 0, 0),
         timed(dataFrame(0x7FF, {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0x02, 0x03, 0x04}), 0, 0, 0, 1),
@@ -142,58 +141,42 @@ TEST(CandumpLog, RoundTripKeepsEveryKindOfFrame) {
         timed(remoteFrame(0x123, 8), 1, 0, 0, 0),
         timed(remoteFrame(0x0ABCDEF0, 3, 1), 61, 30, 500, 250),
     };
-    FrameStore store;
     for (const FrameRecord& record : records)
         store.append(record);
-    auto writer = AtomicFileWriter::create(dir.file("trip.log"));
-    ASSERT_TRUE(writer);
-    ASSERT_TRUE(writeCandumpLog(*writer, store, {}));
-
+    ASSERT_TRUE(exportTo("trip.log", nullptr));
     FrameStore loaded;
     ASSERT_TRUE(load(dir.file("trip.log"), loaded));
-    expectSameRecords(recordsOf(loaded), records);
+    EXPECT_EQ(recordsOf(loaded), records);
 }
 
-TEST(CandumpLog, TimesCountFromTheFirstFrameAndEarlierOnesShowZero) {
-    TempDir dir;
-    const std::string path = dir.file("abs.log");
-    TempDir::write(path,
-                   "(1700000000.123456) can0 123#11\r\n"
-                   "\r\n"
-                   "   \n"
-                   "(1700000061.123457) vcan1 124# R\n"
-                   "(1699999999.000000) can0 125#R2 T\r\n"
-                   "(1700000000.5) can0 00000126#0102");
-    auto reader = CandumpLogReader::open(path);
+TEST_F(CandumpLog, TimesCountFromTheFirstFrameAndEarlierOnesShowZero) {
+    auto reader = CandumpLogReader::open(logWith("(1700000000.123456) can0 123#11\r\n"
+                                                 "\r\n"
+                                                 "   \n"
+                                                 "(1700000061.123457) vcan1 124# R\n"
+                                                 "(1699999999.000000) can0 125#R2 T\r\n"
+                                                 "(1700000000.5) can0 00000126#0102"));
     ASSERT_TRUE(reader);
     EXPECT_EQ(reader->frameCount(), 4u);
     std::vector<int> percents;
-    FrameStore store;
     ASSERT_TRUE(reader->appendTo(store, [&](int percent) { percents.push_back(percent); }));
-    expectSameRecords(recordsOf(store), {
-                                            timed(dataFrame(0x123, {0x11}), 0, 0, 0, 0),
-                                            timed(dataFrame(0x124), 1, 1, 0, 1),
-                                            timed(remoteFrame(0x125, 2), 0, 0, 0, 0),
-                                            timed(dataFrame(0x126, {0x01, 0x02}, 1), 0, 0, 376, 544),
-                                        });
+    EXPECT_EQ(recordsOf(store), (std::vector<FrameRecord>{timed(dataFrame(0x123, {0x11}), 0, 0, 0, 0),
+                                                          timed(dataFrame(0x124), 1, 1, 0, 1),
+                                                          timed(remoteFrame(0x125, 2), 0, 0, 0, 0),
+                                                          timed(dataFrame(0x126, {0x01, 0x02}, 1), 0, 0, 376, 544)}));
     EXPECT_EQ(percents, (std::vector<int>{25, 50, 75}));
 }
 
-TEST(CandumpLog, LowerCaseHexAndAnEmptyFileAreAccepted) {
-    TempDir dir;
-    TempDir::write(dir.file("lower.log"), "(0000000000.000000) can0 7ff#abcdef\n(0000000000.000000) can0 123#r\n");
-    FrameStore store;
-    ASSERT_TRUE(load(dir.file("lower.log"), store));
-    expectSameRecords(recordsOf(store), {timed(dataFrame(0x7FF, {0xAB, 0xCD, 0xEF}), 0, 0, 0, 0),
-                                         timed(remoteFrame(0x123), 0, 0, 0, 0)});
-
-    TempDir::write(dir.file("empty.log"), "");
-    auto empty = CandumpLogReader::open(dir.file("empty.log"));
+TEST_F(CandumpLog, LowerCaseHexAndAnEmptyFileAreAccepted) {
+    ASSERT_TRUE(load(logWith("(0000000000.000000) can0 7ff#abcdef\n(0000000000.000000) can0 123#r\n"), store));
+    EXPECT_EQ(recordsOf(store), (std::vector<FrameRecord>{timed(dataFrame(0x7FF, {0xAB, 0xCD, 0xEF}), 0, 0, 0, 0),
+                                                          timed(remoteFrame(0x123), 0, 0, 0, 0)}));
+    auto empty = CandumpLogReader::open(logWith("", "empty.log"));
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->frameCount(), 0u);
 }
 
-TEST(CandumpLog, RefusesMalformedLinesNamingTheLineAndTheFault) {
+TEST_F(CandumpLog, RefusesMalformedLinesNamingTheLineAndTheFault) {
     const std::string good = "(1700000000.000000) can0 123#11\n";
     struct Row {
         const char* name;
@@ -234,34 +217,22 @@ TEST(CandumpLog, RefusesMalformedLinesNamingTheLineAndTheFault) {
         {"a line too long to be a log line", good + std::string(2000, ' ') + "\n",
          "line 2: longer than 1024 characters"},
     };
-    TempDir dir;
-    for (const Row& row : rows) {
-        const std::string path = dir.file("bad.log");
-        TempDir::write(path, row.text);
-        const auto reader = CandumpLogReader::open(path);
-        ASSERT_FALSE(reader) << row.name;
-        EXPECT_EQ(reader.error().number, strings::kDamagedFile) << row.name;
-        EXPECT_EQ(reader.error().text, row.expected) << row.name;
-    }
+    for (const Row& row : rows)
+        EXPECT_EQ(errorOf(CandumpLogReader::open(logWith(row.text))), (Error{strings::kDamagedFile, row.expected}))
+            << row.name;
 }
 
-TEST(CandumpLog, ADamagedLastLineFailsOpenBeforeAnythingIsStored) {
-    TempDir dir;
-    const std::string path = dir.file("long.log");
+TEST_F(CandumpLog, ADamagedLastLineFailsOpenBeforeAnythingIsStored) {
     std::string text;
     // Well past two reads of the file, so the fault is found only by reading all.
     for (int i = 0; i < 100000; ++i)
         text += "(1700000000.000000) can0 123#1122334455667788\n";
     text += "(1700000000.000000) can0 123#1122334455667788 R x\n";
-    TempDir::write(path, text);
-    const auto reader = CandumpLogReader::open(path);
-    ASSERT_FALSE(reader);
-    EXPECT_EQ(reader.error().text, "line 100001: unexpected text after the frame and its flags");
+    EXPECT_EQ(errorOf(CandumpLogReader::open(logWith(text))).text,
+              "line 100001: unexpected text after the frame and its flags");
 }
 
-TEST(CandumpLog, LinesSplitAcrossReadsOfTheFileAreReadWhole) {
-    TempDir dir;
-    const std::string path = dir.file("big.log");
+TEST_F(CandumpLog, LinesSplitAcrossReadsOfTheFileAreReadWhole) {
     std::string text;
     std::vector<FrameRecord> expected;
     // Lines of changing length and both line ends, over several of the
@@ -275,62 +246,43 @@ TEST(CandumpLog, LinesSplitAcrossReadsOfTheFileAreReadWhole) {
         std::snprintf(line, sizeof line, "(%010u.%06u) can%u %03X#%s%s", 1000 + i / 1000, (i % 1000) * 1000,
                       i % 3, i % 0x800, payloads[length], i % 2 ? "\r\n" : "\n");
         text += line;
-        CanFrame frame;
-        frame.identifier = i % 0x800;
+        CanFrame frame = dataFrame(i % 0x800, {1, 2, 3, 4, 5, 6, 7, 8});
         frame.length = uint8_t(length);
-        for (int b = 0; b < length; ++b)
-            frame.data[b] = uint8_t(b + 1);
-        expected.push_back(timed(frame, 0, i / 1000 % 60, i % 1000, 0));
-        expected.back().timeMin = i / 60000;
+        std::fill(frame.data + length, frame.data + 8, 0);
+        expected.push_back(timed(frame, i / 60000, i / 1000 % 60, i % 1000, 0));
     }
-    TempDir::write(path, text);
     ASSERT_GT(text.size(), 4u << 20);
-    FrameStore store;
-    ASSERT_TRUE(load(path, store));
-    expectSameRecords(recordsOf(store), expected);
+    ASSERT_TRUE(load(logWith(text), store));
+    EXPECT_EQ(recordsOf(store), expected);
 }
 
-TEST(CandumpLog, AFileChangedBetweenCheckAndLoadIsReported) {
-    TempDir dir;
-    const std::string path = dir.file("moving.log");
-    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 124#22\n");
+TEST_F(CandumpLog, AFileChangedBetweenCheckAndLoadIsReported) {
+    const std::string path = logWith("(1.000000) can0 123#11\n(2.000000) can0 124#22\n");
     auto reader = CandumpLogReader::open(path);
     ASSERT_TRUE(reader);
-    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 124#22\n(3.000000) can0 125#33\n");
-    FrameStore store;
-    const auto grown = reader->appendTo(store, {});
-    ASSERT_FALSE(grown);
-    EXPECT_EQ(grown.error().number, strings::kDamagedFile);
-    EXPECT_EQ(grown.error().text, "the file changed while it was loaded");
-
-    TempDir::write(path, "(1.000000) can0 123#11\n");
-    FrameStore shrunk;
-    EXPECT_FALSE(reader->appendTo(shrunk, {}));
-
-    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 1#22\n");
-    FrameStore damaged;
-    const auto broken = reader->appendTo(damaged, {});
-    ASSERT_FALSE(broken);
-    EXPECT_EQ(broken.error().text, "line 2: identifier needs 3 or 8 hex digits");
+    const struct {
+        const char* name;
+        const char* text;
+        Error error;
+    } changes[] = {
+        {"grown", "(1.000000) can0 123#11\n(2.000000) can0 124#22\n(3.000000) can0 125#33\n",
+         {strings::kDamagedFile, "the file changed while it was loaded"}},
+        {"shrunk", "(1.000000) can0 123#11\n", {strings::kDamagedFile, "the file changed while it was loaded"}},
+        {"damaged", "(1.000000) can0 123#11\n(2.000000) can0 1#22\n",
+         {strings::kDamagedFile, "line 2: identifier needs 3 or 8 hex digits"}},
+    };
+    for (const auto& change : changes) {
+        TempDir::write(path, change.text);
+        FrameStore fresh;
+        EXPECT_EQ(errorOf(reader->appendTo(fresh, {})), change.error) << change.name;
+    }
 }
 
-TEST(CandumpLog, AMissingFileCannotBeRead) {
-    TempDir dir;
-    const auto reader = CandumpLogReader::open(dir.file("missing.log"));
-    ASSERT_FALSE(reader);
-    EXPECT_EQ(reader.error().number, strings::kCannotReadFile);
-    EXPECT_EQ(reader.error().text, "No such file or directory");
-}
-
-TEST(CandumpLog, AFullStoreIsReportedNotIgnored) {
-    TempDir dir;
-    const std::string path = dir.file("three.log");
-    TempDir::write(path, "(1.000000) can0 123#11\n(2.000000) can0 124#22\n(3.000000) can0 125#33\n");
-    auto reader = CandumpLogReader::open(path);
-    ASSERT_TRUE(reader);
+TEST_F(CandumpLog, AMissingFileOrAFullStoreIsReported) {
+    EXPECT_EQ(errorOf(CandumpLogReader::open(dir.file("missing.log"))),
+              (Error{strings::kCannotReadFile, "No such file or directory"}));
     FrameStore small(2);
-    const auto loaded = reader->appendTo(small, {});
-    ASSERT_FALSE(loaded);
-    EXPECT_EQ(loaded.error().number, strings::kCannotReadFile);
-    EXPECT_EQ(loaded.error().text, "frame 3 could not be stored");
+    EXPECT_EQ(errorOf(load(logWith("(1.000000) can0 123#11\n(2.000000) can0 124#22\n(3.000000) can0 125#33\n"),
+                           small)),
+              (Error{strings::kCannotReadFile, "frame 3 could not be stored"}));
 }

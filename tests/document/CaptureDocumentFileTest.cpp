@@ -5,15 +5,15 @@
 #include "document/CaptureDocumentFile.h"
 #include "document/CaptureFileBytes.h"
 #include "document/CaptureFileReader.h"
+#include "document/DocumentParts.h"
 #include "document/OpenedCapture.h"
 #include "document/ProgramState.h"
 #include "filters/ConditionBuilders.h"
-#include "support/Frames.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,54 +27,22 @@ Result<std::monostate> loadCaptureDocument(const std::string& path, ProgramState
     return opened->loadInto(state, document, progress);
 }
 
-void expectSameCondition(const FilterCondition& actual, const FilterCondition& expected) {
-    EXPECT_EQ(actual.reserved, expected.reserved);
-    EXPECT_EQ(actual.flags, expected.flags);
-    EXPECT_EQ(actual.idMask, expected.idMask);
-    EXPECT_EQ(actual.idBits, expected.idBits);
-    expectSameFrame(actual.frame, expected.frame);
-    EXPECT_EQ(actual.messageId, expected.messageId);
-    EXPECT_EQ(actual.sourceMacId, expected.sourceMacId);
-    EXPECT_EQ(actual.destMacId, expected.destMacId);
-    EXPECT_EQ(actual.cobId, expected.cobId);
-    EXPECT_EQ(actual.functionCode, expected.functionCode);
-    EXPECT_EQ(actual.nodeId, expected.nodeId);
-}
-
-void expectSameItem(const AutoMessageItem& actual, const AutoMessageItem& expected) {
-    EXPECT_EQ(actual.flags, expected.flags);
-    expectSameFrame(actual.frame, expected.frame);
-}
-
-void expectSameBuffer(const ManualBuffer& actual, const ManualBuffer& expected) {
-    EXPECT_EQ(actual.identifier, expected.identifier);
-    EXPECT_EQ(actual.length, expected.length);
-    EXPECT_EQ(actual.frameType, expected.frameType);
-    EXPECT_EQ(actual.remote, expected.remote);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(actual.data[i], expected.data[i]) << "data value " << i;
-}
-
 // One condition of each kind, with every field the kind uses set.
 std::vector<FilterCondition> conditionsOfEveryKind() {
-    FilterCondition can = withDataByte(withLength(customIdCondition(0x123, 0), 2), 1, 0xAB);
     FilterCondition advanced = advancedIdCondition(0x1F00000F, 0x10000005);
     advanced.reserved = 7;
-    FilterCondition deviceNet =
-        withDestinationMac(withSourceMac(withMessageId(deviceNetCondition(FC_DN_GROUP2), 5), 62), 17);
-    FilterCondition canopen = functionCodeAndNodeCondition(0x3, 0x7F);
     FilterCondition cobId = cobIdCondition(0x581);
     cobId.frame.remote = 1;
-    return {can, advanced, deviceNet, canopen, cobId};
+    return {withDataByte(withLength(customIdCondition(0x123, 0), 2), 1, 0xAB), advanced,
+            withDestinationMac(withSourceMac(withMessageId(deviceNetCondition(FC_DN_GROUP2), 5), 62), 17),
+            functionCodeAndNodeCondition(0x3, 0x7F), cobId};
 }
 
 class CaptureDocumentFileTest : public ::testing::Test {
 protected:
-
     // A document unlike a new one in every field the file carries.
     void fillDocument() {
-        for (uint32_t i = 0; i < 3; ++i)
-            state.capture.store.append(taggedRecord(i + 1));
+        storeTagged(1, 3);
         state.filter.conditions = conditionsOfEveryKind();
         state.filter.filterActiveWord = 0x0101;
         state.filter.filterMode = FILTER_HIDE;
@@ -88,18 +56,22 @@ protected:
         state.capture.capturing = true;
         document.autoCycleMs = 40;
         document.autoIntervalMs = 25;
-        AutoMessageItem first;
-        first.flags = FC_ENABLED | FC_FRAMEFORMAT;
-        first.frame = dataFrame(0x18FEF100, {1, 2, 3, 4, 5, 6, 7, 8}, 1);
-        AutoMessageItem second;
-        second.frame = remoteFrame(0x7E5, 4);
-        document.autoItems = {first, second};
-        document.manualBuffers[0].identifier = 0x100;
-        document.manualBuffers[0].length = 3;
-        document.manualBuffers[0].data[2] = 0xFF;
-        document.manualBuffers[1].frameType = 1;
-        document.manualBuffers[1].remote = 1;
-        document.manualBuffers[1].data[7] = 0x42;
+        document.autoItems = {{FC_ENABLED | FC_FRAMEFORMAT, dataFrame(0x18FEF100, {1, 2, 3, 4, 5, 6, 7, 8}, 1)},
+                              {0, remoteFrame(0x7E5, 4)}};
+        document.manualBuffers[0] = {0x100, 3, 0, 0, {0, 0, 0xFF}};
+        document.manualBuffers[1] = {0, 8, 1, 1, {0, 0, 0, 0, 0, 0, 0, 0x42}};
+    }
+
+    // Tagged records first..first + count - 1.
+    void storeTagged(uint32_t first, uint32_t count) {
+        for (uint32_t i = 0; i < count; ++i)
+            state.capture.store.append(taggedRecord(first + i));
+    }
+
+    void expectTaggedRecords(const FrameStore& store, uint32_t first, uint32_t count) {
+        ASSERT_EQ(store.count(), count);
+        for (uint32_t i = 0; i < count; ++i)
+            EXPECT_EQ(store.at(i), taggedRecord(first + i)) << "record " << i;
     }
 
     TempDir dir;
@@ -109,8 +81,10 @@ protected:
 
 TEST_F(CaptureDocumentFileTest, RoundTripRestoresTheWholeDocumentWithTheCanProtocol) {
     fillDocument();
+    state.capture.dataChanged = true;
     const std::string path = dir.file("capture.orx");
     ASSERT_TRUE(saveCaptureDocument(path, state, document, nullptr));
+    EXPECT_FALSE(state.capture.dataChanged) << "saving marks the capture saved";
     state.capture.capturing = false;  // no live frames into the saved capture
 
     ProgramState loaded;
@@ -119,17 +93,11 @@ TEST_F(CaptureDocumentFileTest, RoundTripRestoresTheWholeDocumentWithTheCanProto
     ASSERT_TRUE(result) << result.error().text;
     loaded.capture.capturing = false;
 
-    ASSERT_EQ(loaded.capture.store.count(), 3u);
-    for (uint32_t i = 0; i < 3; ++i)
-        EXPECT_TRUE(isIntactTaggedRecord(loaded.capture.store.at(i), i + 1)) << "record " << i;
-    ASSERT_EQ(loaded.filter.conditions.size(), 5u);
-    for (std::size_t i = 0; i < 5; ++i)
-        expectSameCondition(loaded.filter.conditions[i], state.filter.conditions[i]);
+    expectTaggedRecords(loaded.capture.store, 1, 3);
+    EXPECT_EQ(loaded.filter.conditions, state.filter.conditions);
     EXPECT_EQ(loaded.filter.filterActiveWord, 0x0101);
     EXPECT_EQ(loaded.filter.filterMode, FILTER_HIDE);
-    EXPECT_EQ(loaded.device.workMode, 1);
-    EXPECT_EQ(loaded.device.baudRate, 250);
-    EXPECT_EQ(loaded.device.frameType, 2);
+    EXPECT_EQ(std::tuple(loaded.device.workMode, loaded.device.baudRate, loaded.device.frameType), std::tuple(1, 250, 2));
     EXPECT_TRUE(loaded.device.configured);
     EXPECT_EQ(loaded.protocol, Protocol::can) << "saved with DeviceNet, shown as CAN";
     EXPECT_TRUE(loaded.dataListOpen);
@@ -139,32 +107,17 @@ TEST_F(CaptureDocumentFileTest, RoundTripRestoresTheWholeDocumentWithTheCanProto
     EXPECT_EQ(loaded.filterIdentifierSeed, 0x1ABCDEFu);
     EXPECT_EQ(loadedDocument.autoCycleMs, 40u);
     EXPECT_EQ(loadedDocument.autoIntervalMs, 25u);
-    ASSERT_EQ(loadedDocument.autoItems.size(), 2u);
-    expectSameItem(loadedDocument.autoItems[0], document.autoItems[0]);
-    expectSameItem(loadedDocument.autoItems[1], document.autoItems[1]);
+    EXPECT_EQ(loadedDocument.autoItems, document.autoItems);
     EXPECT_EQ(loadedDocument.downloadedItemCount, 2u);
-    expectSameBuffer(loadedDocument.manualBuffers[0], document.manualBuffers[0]);
-    expectSameBuffer(loadedDocument.manualBuffers[1], document.manualBuffers[1]);
-}
-
-TEST_F(CaptureDocumentFileTest, CaptureSavedWhileCapturingReloadsCapturing) {
-    state.capture.capturing = true;
-    const std::string path = dir.file("running.orx");
-    ASSERT_TRUE(saveCaptureDocument(path, state, document, nullptr));
-    EXPECT_EQ(u32At(*TempDir::read(path), 12), 1u);
-
-    state.capture.capturing = false;
-    ASSERT_TRUE(loadCaptureDocument(path, state, document, nullptr));
-    EXPECT_TRUE(state.capture.capturing);
+    EXPECT_EQ(loadedDocument.manualBuffers, document.manualBuffers);
 }
 
 TEST_F(CaptureDocumentFileTest, LoadingReplacesTheOpenCaptureAndStopsItsFetching) {
-    state.capture.store.append(taggedRecord(9));
+    storeTagged(9, 1);
     const std::string path = dir.file("one.orx");
     ASSERT_TRUE(saveCaptureDocument(path, state, document, nullptr));
 
-    for (uint32_t i = 0; i < 4; ++i)
-        state.capture.store.append(taggedRecord(100 + i));
+    storeTagged(100, 4);
     state.capture.rows.append(0);
     state.capture.filterCursor = 5;
     state.filter.conditions = conditionsOfEveryKind();
@@ -173,8 +126,7 @@ TEST_F(CaptureDocumentFileTest, LoadingReplacesTheOpenCaptureAndStopsItsFetching
     state.capture.dataChanged = true;
 
     ASSERT_TRUE(loadCaptureDocument(path, state, document, nullptr));
-    ASSERT_EQ(state.capture.store.count(), 1u);
-    EXPECT_TRUE(isIntactTaggedRecord(state.capture.store.at(0), 9));
+    expectTaggedRecords(state.capture.store, 9, 1);
     EXPECT_EQ(state.capture.rows.count(), 0u);
     EXPECT_EQ(state.capture.filterCursor, 0u);
     EXPECT_TRUE(state.filter.conditions.empty());
@@ -185,18 +137,16 @@ TEST_F(CaptureDocumentFileTest, LoadingReplacesTheOpenCaptureAndStopsItsFetching
 }
 
 TEST_F(CaptureDocumentFileTest, NoFramesAreFetchedWhileTheRecordsLoad) {
-    for (uint32_t i = 0; i < 100; ++i)
-        state.capture.store.append(taggedRecord(i));
+    storeTagged(0, 100);
     state.capture.capturing = true;
     const std::string path = dir.file("running.orx");
     ASSERT_TRUE(saveCaptureDocument(path, state, document, nullptr));
 
     std::vector<bool> capturingSeen;
-    auto result = loadCaptureDocument(path, state, document,
-                                      [&](int) { capturingSeen.push_back(state.capture.capturing); });
-    ASSERT_TRUE(result);
+    ASSERT_TRUE(loadCaptureDocument(path, state, document,
+                                    [&](int) { capturingSeen.push_back(state.capture.capturing); }));
     EXPECT_EQ(capturingSeen, std::vector<bool>(99, false));
-    EXPECT_TRUE(state.capture.capturing) << "restored once the file is in";
+    EXPECT_TRUE(state.capture.capturing) << "a capture saved while capturing goes on once the file is in";
     state.capture.capturing = false;
 }
 
@@ -241,9 +191,7 @@ TEST_P(CaptureDocumentRefusalTest, RefusedFileLeavesTheOpenCaptureAsItWas) {
     EXPECT_EQ(result.error().number, GetParam().number);
     EXPECT_TRUE(state.capture.capturing);
     state.capture.capturing = false;
-    ASSERT_EQ(state.capture.store.count(), 3u);
-    for (uint32_t i = 0; i < 3; ++i)
-        EXPECT_TRUE(isIntactTaggedRecord(state.capture.store.at(i), i + 1)) << "record " << i;
+    expectTaggedRecords(state.capture.store, 1, 3);
     EXPECT_EQ(state.capture.rows.count(), 1u);
     EXPECT_EQ(state.capture.filterCursor, 1u);
     EXPECT_EQ(state.filter.conditions.size(), 5u);
@@ -263,8 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CaptureDocumentFileTest, FileCutShortWhileLoadingLeavesAnEmptyCapture) {
     // Larger than the reader's buffer, so that the cut is not read ahead at open.
-    for (uint32_t i = 0; i < 40'000; ++i)
-        state.capture.store.append(taggedRecord(i));
+    storeTagged(0, 40'000);
     const std::string path = dir.file("shrinking.orx");
     ASSERT_TRUE(saveCaptureDocument(path, state, document, nullptr));
     auto reader = CaptureFileReader::open(path);
@@ -280,17 +227,10 @@ TEST_F(CaptureDocumentFileTest, FileCutShortWhileLoadingLeavesAnEmptyCapture) {
     EXPECT_FALSE(state.capture.capturing);
 }
 
-TEST_F(CaptureDocumentFileTest, SavingMarksTheCaptureSaved) {
-    state.capture.store.append(taggedRecord(1));
-    state.capture.dataChanged = true;
-    ASSERT_TRUE(saveCaptureDocument(dir.file("saved.orx"), state, document, nullptr));
-    EXPECT_FALSE(state.capture.dataChanged);
-}
-
 TEST_F(CaptureDocumentFileTest, FailedSaveLeavesTheTargetAndTheDocumentUnsaved) {
     const std::string folder = dir.file("not-a-folder");
     TempDir::write(folder, "a regular file");
-    state.capture.store.append(taggedRecord(1));
+    storeTagged(1, 1);
     state.capture.dataChanged = true;
 
     auto result = saveCaptureDocument(folder + "/capture.orx", state, document, nullptr);
@@ -301,8 +241,7 @@ TEST_F(CaptureDocumentFileTest, FailedSaveLeavesTheTargetAndTheDocumentUnsaved) 
 }
 
 TEST_F(CaptureDocumentFileTest, RecordsArrivingDuringTheSaveKeepTheCaptureUnsaved) {
-    for (uint32_t i = 0; i < 200; ++i)
-        state.capture.store.append(taggedRecord(i));
+    storeTagged(0, 200);
     state.capture.dataChanged = true;
     const std::string path = dir.file("busy.orx");
     // A frame received while the records are written, as the receive thread would add it.

@@ -19,20 +19,7 @@ TEST(FileNames, ExtensionsAreTheSameInAnyCase) {
     EXPECT_EQ(exportFormatForName("/tmp/Bus.Log"), ExportFormat::candumpLog);
     EXPECT_EQ(exportFormatForName("/tmp/CANData.txt"), ExportFormat::textLog);
     EXPECT_EQ(exportFormatForName("/tmp/CANData"), ExportFormat::textLog);
-}
-
-TEST(FileNames, DialogsOfferTheDocumentKindsFilterAndTheProtocolsName) {
-    EXPECT_EQ(captureFilesFilter(), "Vorelin Files (*.orx)");
-    EXPECT_EQ(captureFileExtension(), ".orx");
-    EXPECT_EQ(openFileFilters(), (std::vector<std::string>{"Capture Files (*.orx *.log)", "Vorelin Files (*.orx)",
-                                                            "candump Log Files (*.log)", "All Files (*)"}));
-    EXPECT_EQ(exportFileFilters(), (std::vector<std::string>{"Vorelin Text Files (*.txt)", "candump Log Files (*.log)",
-                                                              "All Files (*)"}));
-    EXPECT_EQ(exportDefaultSuffix(), "txt");
-    EXPECT_EQ(exportSuggestedName(Protocol::can), "CANData");
-    EXPECT_EQ(exportSuggestedName(Protocol::deviceNet), "DeviceNetData");
-    EXPECT_EQ(exportSuggestedName(Protocol::canopen), "CANopenData");
-    EXPECT_EQ(exportSuggestedName(Protocol::none), "CANopenData");
+    EXPECT_EQ(exportSuggestedName(Protocol::none), "CANopenData") << "without a protocol the export is CANopen's";
 }
 
 TEST(FileNames, AnEmptyFileNamedInCapitalsAsALogOpensAsAnEmptyLog) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -24,16 +25,6 @@ SimOptions optionsOf(const std::string& selector) {
     const auto* sim = dynamic_cast<const SimAdapter*>(backend->get());
     EXPECT_NE(sim, nullptr) << selector;
     return sim ? sim->options() : SimOptions{};
-}
-
-TEST(BackendSelector, BareSimHasTheDefaults) {
-    const SimOptions options = optionsOf("sim");
-    EXPECT_EQ(options.framesPerSecond, 2000u);
-    EXPECT_EQ(options.mix, TrafficMix::mixed);
-    EXPECT_EQ(options.fifoFrames, 512u);
-    EXPECT_FALSE(options.absent);
-    EXPECT_TRUE(options.failingCalls.none());
-    EXPECT_FALSE(options.infoOverride.status || options.infoOverride.baudRateKbps || options.infoOverride.firmware);
 }
 
 TEST(BackendSelector, EveryKeySetsItsOption) {
@@ -54,36 +45,36 @@ TEST(BackendSelector, EveryKeySetsItsOption) {
     EXPECT_EQ(options.infoOverride.firmware, 0x0203u);
 }
 
-TEST(BackendSelector, ValuesAtTheEdgesOfTheirRanges) {
+TEST(BackendSelector, DefaultsAndValuesAtTheEdgesOfTheirRanges) {
     struct Row {
         const char* selector;
         uint32_t framesPerSecond;
         uint32_t fifoFrames;
         bool absent;
+        TrafficMix mix;
     };
     const Row rows[] = {
-        {"sim:rate=0", 0, 512, false},
-        {"sim:rate=1000000", 1'000'000, 512, false},
-        {"sim:fifo=8192", 2000, 8192, false},
-        {"sim:absent=0", 2000, 512, false},
-        {"sim:absent=1", 2000, 512, true},
+        {"sim", 2000, 512, false, TrafficMix::mixed},
+        {"sim:rate=0", 0, 512, false, TrafficMix::mixed},
+        {"sim:rate=1000000", 1'000'000, 512, false, TrafficMix::mixed},
+        {"sim:fifo=8192", 2000, 8192, false, TrafficMix::mixed},
+        {"sim:absent=0", 2000, 512, false, TrafficMix::mixed},
+        {"sim:absent=1", 2000, 512, true, TrafficMix::mixed},
+        {"sim:mix=mixed", 2000, 512, false, TrafficMix::mixed},
+        {"sim:mix=canopen", 2000, 512, false, TrafficMix::canopen},
+        {"sim:mix=devicenet", 2000, 512, false, TrafficMix::devicenet},
+        {"sim:mix=can", 2000, 512, false, TrafficMix::can},
+        {"sim:mix=short", 2000, 512, false, TrafficMix::shortFrames},
     };
     for (const Row& row : rows) {
         const SimOptions options = optionsOf(row.selector);
-        EXPECT_EQ(options.framesPerSecond, row.framesPerSecond) << row.selector;
-        EXPECT_EQ(options.fifoFrames, row.fifoFrames) << row.selector;
-        EXPECT_EQ(options.absent, row.absent) << row.selector;
+        EXPECT_EQ(std::tuple(options.framesPerSecond, options.fifoFrames, options.absent, options.mix),
+                  std::tuple(row.framesPerSecond, row.fifoFrames, row.absent, row.mix))
+            << row.selector;
+        EXPECT_TRUE(options.failingCalls.none()) << row.selector;
+        EXPECT_FALSE(options.infoOverride.status || options.infoOverride.baudRateKbps || options.infoOverride.firmware)
+            << row.selector;
     }
-}
-
-TEST(BackendSelector, EachMixByName) {
-    const std::pair<const char*, TrafficMix> rows[] = {
-        {"sim:mix=mixed", TrafficMix::mixed},         {"sim:mix=canopen", TrafficMix::canopen},
-        {"sim:mix=devicenet", TrafficMix::devicenet}, {"sim:mix=can", TrafficMix::can},
-        {"sim:mix=short", TrafficMix::shortFrames},
-    };
-    for (const auto& [selector, mix] : rows)
-        EXPECT_EQ(optionsOf(selector).mix, mix) << selector;
 }
 
 struct BadSelector {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -47,9 +48,8 @@ TEST_P(FifoOverflow, StalledConsumerLosesExactlyWhatDidNotFit) {
     bus.advanceUs(row.stalledUs);
 
     const auto stats = bus.sim().stats();
-    EXPECT_EQ(stats.framesOnBus, row.arrivals);
-    EXPECT_EQ(stats.framesDropped, row.arrivals - row.fifoFrames);
-    EXPECT_EQ(stats.framesQueued, row.fifoFrames);
+    EXPECT_EQ(std::tuple(stats.framesOnBus, stats.framesDropped, stats.framesQueued),
+              std::tuple(row.arrivals, row.arrivals - row.fifoFrames, uint64_t(row.fifoFrames)));
 
     const auto records = bus.receiveAll();
     ASSERT_EQ(records.size(), row.fifoFrames);
@@ -118,10 +118,9 @@ TEST(RecvData, StampsSplitIntoMinutesSecondsMillisecondsAndMicroseconds) {
         bus.advanceUs(1000);
         const auto records = bus.receiveAll();
         ASSERT_EQ(records.size(), 1u);
-        EXPECT_EQ(records[0].timeMin, row.min) << row.injectAtUs;
-        EXPECT_EQ(records[0].timeSec, row.sec) << row.injectAtUs;
-        EXPECT_EQ(records[0].timeMs, row.ms) << row.injectAtUs;
-        EXPECT_EQ(records[0].timeUs, row.us) << row.injectAtUs;
+        EXPECT_EQ(std::tuple(records[0].timeMin, records[0].timeSec, records[0].timeMs, records[0].timeUs),
+                  std::tuple(row.min, row.sec, row.ms, row.us))
+            << row.injectAtUs;
     }
 }
 

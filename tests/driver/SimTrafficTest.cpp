@@ -70,15 +70,8 @@ TEST(CanopenMix, StartsUpThenCarriesOnlyCanopenMessages) {
     const auto frames = framesOf(TrafficMix::canopen);
     ASSERT_GT(frames.size(), 4000u);
     for (uint8_t node = 1; node <= 5; ++node) {
-        const CanFrame& bootUp = frames[node - 1];
-        EXPECT_EQ(bootUp.identifier, 0x700u + node);
-        EXPECT_EQ(bootUp.length, 1);
-        EXPECT_EQ(bootUp.data[0], 0x00);
-        const CanFrame& start = frames[4 + node];
-        EXPECT_EQ(start.identifier, 0x000u);
-        EXPECT_EQ(start.length, 2);
-        EXPECT_EQ(start.data[0], 0x01);
-        EXPECT_EQ(start.data[1], node);
+        EXPECT_EQ(frames[node - 1], dataFrame(0x700 + node, {0x00})) << "boot-up of node " << int(node);
+        EXPECT_EQ(frames[4 + node], dataFrame(0x000, {0x01, node})) << "NMT start of node " << int(node);
     }
 
     std::set<uint32_t> functions;
@@ -244,16 +237,10 @@ TEST(MixedMix, CarriesAllThreeKinds) {
     EXPECT_TRUE(extended);
 }
 
-bool sameFrames(const std::vector<CanFrame>& a, const std::vector<CanFrame>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const CanFrame& x, const CanFrame& y) {
-               return x.identifier == y.identifier && x.length == y.length && x.remote == y.remote &&
-                      std::equal(x.data, x.data + 8, y.data);
-           });
-}
-
 TEST(Seed, SameSeedReplaysTheBusAndAnotherChangesIt) {
-    EXPECT_TRUE(sameFrames(framesOf(TrafficMix::mixed, 11), framesOf(TrafficMix::mixed, 11)));
-    EXPECT_FALSE(sameFrames(framesOf(TrafficMix::mixed, 11), framesOf(TrafficMix::mixed, 12)));
+    const std::vector<CanFrame> frames = framesOf(TrafficMix::mixed, 11);
+    EXPECT_TRUE(frames == framesOf(TrafficMix::mixed, 11));
+    EXPECT_FALSE(frames == framesOf(TrafficMix::mixed, 12));
 }
 
 }  // namespace

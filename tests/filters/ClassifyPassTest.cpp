@@ -28,11 +28,6 @@ FilterState activeFilter(uint32_t mode, std::vector<FilterCondition> conditions)
     return filter;
 }
 
-FilterCondition disabled(FilterCondition condition) {
-    condition.flags &= ~FC_ENABLED;
-    return condition;
-}
-
 }  // namespace
 
 TEST(ClassifyPass, EachPassAddsOnlyTheRecordsStoredSinceThePreviousOne) {

@@ -10,12 +10,6 @@
 #include <cstdint>
 #include <initializer_list>
 
-inline FrameRecord recordOf(const CanFrame& frame) {
-    FrameRecord record;
-    record.frame = frame;
-    return record;
-}
-
 // A CAN condition testing nothing but the frame format and the remote flag:
 // the dialog's "ALL" identifier without length or data.
 inline FilterCondition canCondition(uint8_t extended = 0, uint32_t remote = 0) {
@@ -103,5 +97,11 @@ inline FilterCondition withLength(FilterCondition condition, uint8_t length) {
 inline FilterCondition withDataByte(FilterCondition condition, int index, uint8_t value) {
     condition.flags |= dataByteFlag(index);
     condition.frame.data[index] = value;
+    return condition;
+}
+
+// The condition as it stands with its tick cleared.
+inline FilterCondition disabled(FilterCondition condition) {
+    condition.flags &= ~FC_ENABLED;
     return condition;
 }

@@ -15,11 +15,6 @@ struct MatchCase {
     bool matches;
 };
 
-FilterCondition disabled(FilterCondition condition) {
-    condition.flags &= ~FC_ENABLED;
-    return condition;
-}
-
 FilterCondition withoutFrameFormat(FilterCondition condition) {
     condition.flags &= ~FC_FRAMEFORMAT;
     return condition;

@@ -1,6 +1,6 @@
-// ScopedEnvironment.h: sets an environment variable for one test (and the
-// commands it runs) and restores it afterwards. The time zone follows TZ
-// at once.
+// ScopedEnvironment.h: sets an environment variable (or, given null, unsets
+// it) for one test and the commands it runs, and restores it afterwards. The
+// time zone follows TZ at once.
 #pragma once
 
 #include <cstdlib>
@@ -13,7 +13,10 @@ public:
     ScopedEnvironment(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name))
             old_ = old;
-        ::setenv(name, value, 1);
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
         ::tzset();
     }
     ~ScopedEnvironment() {

@@ -25,6 +25,10 @@ public:
 
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // What the folder holds: a temporary file left behind shows here.
+    std::size_t entryCount() const {
+        return std::size_t(std::distance(std::filesystem::directory_iterator(path_), {}));
+    }
 
     static void write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;

@@ -1,10 +1,9 @@
 #include "views/DataListCells.h"
 
-#include "core/StringTable.h"
+#include "support/Frames.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -14,16 +13,7 @@
 namespace {
 
 FrameRecord record(uint32_t identifier, std::initializer_list<uint8_t> data, uint32_t busLoad = 5) {
-    FrameRecord record;
-    record.busLoad = busLoad;
-    record.timeMin = 1;
-    record.timeSec = 2;
-    record.timeMs = 3;
-    record.timeUs = 4;
-    record.frame.identifier = identifier;
-    record.frame.length = uint8_t(data.size());
-    std::copy(data.begin(), data.end(), record.frame.data);
-    return record;
+    return stampedRecord(dataFrame(identifier, data), busLoad);
 }
 
 FrameRecord remote(FrameRecord record, uint32_t remoteFlag = 1) {
@@ -61,13 +51,6 @@ void expectCells(Protocol protocol, const std::vector<CellRow>& rows) {
         EXPECT_EQ(cells(protocol, row.row, row.record), row.expected) << row.name;
 }
 
-std::vector<std::string> captions(Protocol protocol) {
-    std::vector<std::string> texts;
-    for (const DataListColumn& column : dataListColumns(protocol))
-        texts.emplace_back(strings::text(column.captionString));
-    return texts;
-}
-
 std::vector<int> widths(Protocol protocol, int totalWidth) {
     std::vector<int> result;
     for (const DataListColumn& column : dataListColumns(protocol))
@@ -77,28 +60,11 @@ std::vector<int> widths(Protocol protocol, int totalWidth) {
 
 }  // namespace
 
-TEST(DataListColumns, EachProtocolHasItsCaptions) {
-    EXPECT_EQ(captions(Protocol::can), (std::vector<std::string>{"Index", "Time(m-s-ms-us)", "Loading(%)", "Identifier",
-                                                                 "Type", "Length", "Data"}));
-    EXPECT_EQ(captions(Protocol::deviceNet),
-              (std::vector<std::string>{"Index", "Time(m-s-ms-us)", "Loading(%)", "Identifier", "Type", "Group",
-                                        "Source ID", "Destination ID", "Message ID", "Description", "Length", "Data"}));
-    EXPECT_EQ(captions(Protocol::canopen),
-              (std::vector<std::string>{"Index", "Time(m-s-ms-us)", "Loading(%)", "COB-ID", "Type", "FCode", "Node-ID",
-                                        "Description", "Length", "Data"}));
-    EXPECT_TRUE(dataListColumns(Protocol::none).empty());
-    EXPECT_TRUE(dataListColumns(Protocol(7)).empty());
-}
-
 TEST(DataListColumns, WidthsAreTruncatedSharesOfTheWidthLessTheScrollBar) {
-    // 1018 - 18 = 1000: every share is a whole number of pixels.
-    EXPECT_EQ(widths(Protocol::can, 1018), (std::vector<int>{150, 200, 100, 100, 100, 100, 250}));
-    EXPECT_EQ(widths(Protocol::deviceNet, 1018),
-              (std::vector<int>{50, 100, 80, 70, 60, 50, 70, 90, 80, 130, 50, 170}));
-    // The first CANopen column takes 5 % of the whole 1018: 50.9.
-    EXPECT_EQ(widths(Protocol::canopen, 1018), (std::vector<int>{50, 100, 100, 100, 50, 80, 80, 120, 50, 270}));
-    // 117 - 18 = 99: 14.85, 19.8, 9.9, 24.75 all round down.
+    // 117 - 18 = 99: 14.85, 19.8, 9.9, 24.75 all round down; the first
+    // CANopen column takes 5 % of the whole 117.
     EXPECT_EQ(widths(Protocol::can, 117), (std::vector<int>{14, 19, 9, 9, 9, 9, 24}));
+    EXPECT_EQ(widths(Protocol::deviceNet, 117), (std::vector<int>{4, 9, 7, 6, 5, 4, 6, 8, 7, 12, 4, 16}));
     EXPECT_EQ(widths(Protocol::canopen, 117), (std::vector<int>{5, 9, 9, 9, 4, 7, 7, 11, 4, 26}));
 }
 
@@ -169,40 +135,6 @@ TEST(DataListCells, CanopenRows) {
         {"extended", 5, extended(record(0x1ABCDEF0, {})),
          {"5", "01-02-003-004", "05", "1ABCDEF0", "Extend", "--", "--", "Invalid data", "0", ""}},
     });
-}
-
-TEST(DataListCells, EveryDescriptionReadsAsTheUserKnowsIt) {
-    const struct {
-        uint32_t identifier;
-        uint8_t firstByte;
-        const char* text;
-    } deviceNet[] = {
-        {0x340, 0, "Slave's IO COS/CC Msg"},           {0x380, 0, "Slave's IO Bit-Strobe Res Msg"},
-        {0x400, 0, "Master's I/O Bit-Strobe Cmd Msg"}, {0x401, 0, "Reserved for Master's TBD"},
-        {0x402, 0, "Master's COS/CC Ack Msg"},         {0x404, 0, "Master's Exp Req Msg"},
-        {0x405, 0, "Master's IO Poll/COS/CC Msg"},     {0x406, 0, "Group 2 Only Unconn Exp Req Msg (reserved)"},
-        {0x407, 0, "Duplicate MAC ID Check Msg"},      {0x740, 0, "Unconn Exp Res Msg"},
-        {0x780, 0, "Unconn Exp Req Msg"},              {0x7C0, 0, "Reserved Group 4 Msg"},
-        {0x7EC, 0, "Comm Faulted Res Msg"},            {0x7ED, 0, "Comm Faulted Req Msg"},
-        {0x7EF, 0, "Offline Ownership Req Msg"},
-    };
-    char text[kCellBufferSize];
-    for (const auto& row : deviceNet) {
-        formatDataListCell(Protocol::deviceNet, 0, record(row.identifier, {row.firstByte}), 9, text);
-        EXPECT_STREQ(text, row.text) << std::hex << row.identifier;
-    }
-    const struct {
-        uint32_t cobId;
-        const char* text;
-    } canopen[] = {
-        {0x080, "SYNC"},      {0x081, "Emergency"}, {0x100, "Time Stamp"}, {0x201, "PDO1 (rx)"},
-        {0x281, "PDO2 (tx)"}, {0x301, "PDO2 (rx)"}, {0x381, "PDO3 (tx)"},  {0x401, "PDO3 (rx)"},
-        {0x481, "PDO4 (tx)"}, {0x501, "PDO4 (rx)"}, {0x581, "SDO (tx)"},   {0x601, "SDO (rx)"},
-    };
-    for (const auto& row : canopen) {
-        formatDataListCell(Protocol::canopen, 0, record(row.cobId, {}), 7, text);
-        EXPECT_STREQ(text, row.text) << std::hex << row.cobId;
-    }
 }
 
 TEST(DataListCells, LengthAboveEightShowsOnlyTheEightBytesTheRecordHolds) {

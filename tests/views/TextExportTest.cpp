@@ -6,23 +6,18 @@
 #include "core/VisibleRows.h"
 #include "views/ExportLines.h"
 
+#include "support/Errors.h"
+#include "support/FileSizeLimit.h"
+#include "support/Frames.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <csignal>
-#include <cstdlib>
-#include <ctime>
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -31,17 +26,7 @@ std::string dashes(int count) { return std::string(std::size_t(count), '-'); }
 
 // 1 min 2 s 3 ms 4 us, load 7: the time and load of every row below.
 FrameRecord record(uint32_t identifier, std::initializer_list<uint8_t> data, uint8_t extended = 0) {
-    FrameRecord record;
-    record.busLoad = 7;
-    record.timeMin = 1;
-    record.timeSec = 2;
-    record.timeMs = 3;
-    record.timeUs = 4;
-    record.frame.extended = extended;
-    record.frame.identifier = identifier;
-    record.frame.length = uint8_t(data.size());
-    std::copy(data.begin(), data.end(), record.frame.data);
-    return record;
+    return stampedRecord(dataFrame(identifier, data, extended), 7);
 }
 
 FrameRecord remote(FrameRecord record, uint8_t length) {
@@ -74,6 +59,17 @@ const std::string kCanPrefix = "0000000" + b(4) + "01-02-003-004" + b(4) + "07";
 const std::string kDeviceNetPrefix = "0000000" + b(2) + "01-02-003-004" + b(3) + "07" + b(3);
 const std::string kCanopenPrefix = "0000000" + b(4) + "01-02-003-004" + b(3) + "07";
 
+const std::string kDeviceNetHeading =
+    "DNIndex Time(m-s-ms-us) Ld(%) IDN Type Grp Src Des Msg Description                       Len   Data";
+const std::string kCanopenHeading =
+    "CopIndex Time(m-s-ms-us) Loading(%) IDN    Type   FC   NID   Description         Len   Data";
+
+// The lines above the rows: title, date, amount, the columns' heading and its rule.
+std::string logHead(int amount, const std::string& heading, int rule) {
+    return "Message logs from Vorelin software.\r\nDate/time: 2024-01-02 03:04:05\r\n\r\nMessage amount: " +
+           std::to_string(amount) + "\r\n\r\n" + heading + "\r\n" + dashes(rule) + "\r\n";
+}
+
 struct Capture {
     FrameStore store;
     VisibleRows rows;
@@ -96,30 +92,6 @@ Result<std::monostate> exportTo(const std::string& path, Protocol protocol, cons
         progress = [percents](int percent) { percents->push_back(percent); };
     return writeTextExport(*writer, protocol, capture.store, capture.rows, "2024-01-02 03:04:05", progress);
 }
-
-std::size_t filesIn(const std::string& folder) {
-    return std::size_t(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
-
-// Lowers the file size limit for one scope; writes beyond it fail with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = old_;
-        tight.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 }  // namespace
 
@@ -233,18 +205,11 @@ TEST(TextExport, WritesTheCanLogByteForByte) {
                            remote(record(0x1ABCDEF0, {}, 1), 0)},
                           {1, 3});
     ASSERT_TRUE(exportTo(path, Protocol::can, capture));
-    const std::string expected =
-        "Message logs from Vorelin software.\r\n"
-        "Date/time: 2024-01-02 03:04:05\r\n\r\n"
-        "Message amount: 2\r\n\r\n"
-        "CANIndex Time(m-s-ms-us) Loading(%) IDN    Type  Len   Data\r\n" +
-        dashes(77) + "\r\n" +
-        "0000000" + b(4) + "01-02-003-004" + b(4) + "07" + b(4) + "012" + b(6) + "Standard" + b(4) + "2" + b(4) +
-        "AB 01 \r\n" +
-        "0000001" + b(4) + "01-02-003-004" + b(4) + "07" + b(4) + "1ABCDEF0" + b(1) + "Extend" + b(4) + "0" + b(4) +
-        "Remote Frame\r\n" +
-        dashes(83) + "\r\n" + "End of message logs.";
-    EXPECT_EQ(TempDir::read(path), expected);
+    EXPECT_EQ(TempDir::read(path),
+              logHead(2, "CANIndex Time(m-s-ms-us) Loading(%) IDN    Type  Len   Data", 77) + "0000000" + b(4) +
+                  "01-02-003-004" + b(4) + "07" + b(4) + "012" + b(6) + "Standard" + b(4) + "2" + b(4) +
+                  "AB 01 \r\n" + "0000001" + b(4) + "01-02-003-004" + b(4) + "07" + b(4) + "1ABCDEF0" + b(1) +
+                  "Extend" + b(4) + "0" + b(4) + "Remote Frame\r\n" + dashes(83) + "\r\n" + "End of message logs.");
 }
 
 TEST(TextExport, WritesTheDeviceNetAndCanopenLogsWithTheirOwnClosingText) {
@@ -252,22 +217,14 @@ TEST(TextExport, WritesTheDeviceNetAndCanopenLogsWithTheirOwnClosingText) {
     const Capture capture({record(0x7EC, {})}, {0});
     ASSERT_TRUE(exportTo(dir.file("dn.txt"), Protocol::deviceNet, capture));
     EXPECT_EQ(TempDir::read(dir.file("dn.txt")),
-              "Message logs from Vorelin software.\r\n"
-              "Date/time: 2024-01-02 03:04:05\r\n\r\n"
-              "Message amount: 1\r\n\r\n"
-              "DNIndex Time(m-s-ms-us) Ld(%) IDN Type Grp Src Des Msg Description                       Len   Data\r\n" +
-                  dashes(114) + "\r\n" + kDeviceNetPrefix + b(4) + "7EC" + b(3) + "Standard" + b(2) + "4" + b(2) +
-                  "--" + b(3) + "--" + b(5) + "2C" + b(4) + "Comm Faulted Res Msg" + b(11) + b(4) + "0" + b(2) +
-                  "\r\n" + dashes(115) + "\r\n" + "End of message logs");
+              logHead(1, kDeviceNetHeading, 114) + kDeviceNetPrefix + b(4) + "7EC" + b(3) + "Standard" + b(2) + "4" +
+                  b(2) + "--" + b(3) + "--" + b(5) + "2C" + b(4) + "Comm Faulted Res Msg" + b(11) + b(4) + "0" +
+                  b(2) + "\r\n" + dashes(115) + "\r\n" + "End of message logs");
 
     ASSERT_TRUE(exportTo(dir.file("co.txt"), Protocol::canopen, capture));
     EXPECT_EQ(TempDir::read(dir.file("co.txt")),
-              "Message logs from Vorelin software.\r\n"
-              "Date/time: 2024-01-02 03:04:05\r\n\r\n"
-              "Message amount: 1\r\n\r\n"
-              "CopIndex Time(m-s-ms-us) Loading(%) IDN    Type   FC   NID   Description         Len   Data\r\n" +
-                  dashes(109) + "\r\n" + kCanopenPrefix + b(4) + "7EC" + b(6) + "Standard" + b(4) + "F" + b(4) +
-                  "6C" + b(4) + "reserved" + b(9) + b(4) + "0" + b(4) + "\r\n" + dashes(109) + "\r\n" +
+              logHead(1, kCanopenHeading, 109) + kCanopenPrefix + b(4) + "7EC" + b(6) + "Standard" + b(4) + "F" +
+                  b(4) + "6C" + b(4) + "reserved" + b(9) + b(4) + "0" + b(4) + "\r\n" + dashes(109) + "\r\n" +
                   "End of message logs");
 }
 
@@ -277,11 +234,7 @@ TEST(TextExport, ZeroRowsGiveHeaderAndClosingBlockWithoutProgress) {
     std::vector<int> percents;
     ASSERT_TRUE(exportTo(dir.file("none.txt"), Protocol::none, capture, &percents));
     EXPECT_EQ(TempDir::read(dir.file("none.txt")),
-              "Message logs from Vorelin software.\r\n"
-              "Date/time: 2024-01-02 03:04:05\r\n\r\n"
-              "Message amount: 0\r\n\r\n"
-              "CopIndex Time(m-s-ms-us) Loading(%) IDN    Type   FC   NID   Description         Len   Data\r\n" +
-                  dashes(109) + "\r\n" + dashes(109) + "\r\n" + "End of message logs");
+              logHead(0, kCanopenHeading, 109) + dashes(109) + "\r\n" + "End of message logs");
     EXPECT_TRUE(percents.empty());
 }
 
@@ -332,11 +285,9 @@ TEST(TextExport, AFullDiskIsReportedAndLeavesTheOldFile) {
             const FileSizeLimit limit(64);
             written = exportTo(path, Protocol::deviceNet, capture, &percents);
         }
-        ASSERT_FALSE(written) << size.name;
-        EXPECT_EQ(written.error().number, strings::kCannotSaveFile) << size.name;
-        EXPECT_EQ(written.error().text, "File too large") << size.name;
+        EXPECT_EQ(errorOf(written), (Error{strings::kCannotSaveFile, "File too large"})) << size.name;
         EXPECT_EQ(TempDir::read(path), "previous log") << size.name;
-        EXPECT_EQ(filesIn(dir.path()), 1u) << size.name << ": no temporary file left";
+        EXPECT_EQ(dir.entryCount(), 1u) << size.name << ": no temporary file left";
         if (size.rows > 1) {
             ASSERT_FALSE(percents.empty());
             EXPECT_LT(percents.back(), 99) << "the rows after the failure are not written";

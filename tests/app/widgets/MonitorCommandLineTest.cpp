@@ -49,45 +49,31 @@ protected:
 
 }  // namespace
 
-TEST_F(ProgramWithoutDisplay, PrintsItsUsageOnHelp) {
-    const QString usage = QStringLiteral("Usage: %1 [options] [file]\n").arg(QStringLiteral(VORELIN_EXECUTABLE));
+TEST_F(ProgramWithoutDisplay, PrintsItsUsageOrVersionOnStdout) {
+    const QRegularExpression usage(QStringLiteral("^Usage: %1 \\[options\\] \\[file\\]\\n[\\s\\S]*--adapter <selector>")
+                                       .arg(QRegularExpression::escape(QStringLiteral(VORELIN_EXECUTABLE))));
+    const QRegularExpression version(QStringLiteral("^Vorelin \\d+\\.\\d+\\.\\d+\\n$"));
     const struct {
         const char* name;
         QStringList arguments;
+        const QRegularExpression& out;
     } rows[] = {
-        {"long", {QStringLiteral("--help")}},
-        {"short", {QStringLiteral("-h")}},
-        {"after Qt's own options and a file", {QStringLiteral("-platform"), QStringLiteral("xcb"),
-                                               QStringLiteral("bench.orx"), QStringLiteral("--help")}},
+        {"--help", {QStringLiteral("--help")}, usage},
+        {"-h", {QStringLiteral("-h")}, usage},
+        {"help after Qt's own options and a file",
+         {QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("bench.orx"), QStringLiteral("--help")},
+         usage},
+        {"--version", {QStringLiteral("--version")}, version},
+        {"-v", {QStringLiteral("-v")}, version},
+        {"version before a file", {QStringLiteral("--version"), QStringLiteral("bench.orx")}, version},
+        {"version with --help too", {QStringLiteral("--help"), QStringLiteral("--version")}, version},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const ProgramRun run = runWithoutDisplay(runtime.path(), row.arguments);
         EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
         EXPECT_EQ(run.exitCode, 0);
-        EXPECT_TRUE(run.out.startsWith(usage)) << run.out.toStdString();
-        EXPECT_TRUE(run.out.contains(QStringLiteral("--adapter <selector>"))) << run.out.toStdString();
-        EXPECT_EQ(run.err, QByteArray());
-    }
-}
-
-TEST_F(ProgramWithoutDisplay, PrintsItsVersion) {
-    const QRegularExpression versionLine(QStringLiteral("^Vorelin \\d+\\.\\d+\\.\\d+\\n$"));
-    const struct {
-        const char* name;
-        QStringList arguments;
-    } rows[] = {
-        {"long", {QStringLiteral("--version")}},
-        {"short", {QStringLiteral("-v")}},
-        {"before a file", {QStringLiteral("--version"), QStringLiteral("bench.orx")}},
-        {"with --help too", {QStringLiteral("--help"), QStringLiteral("--version")}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const ProgramRun run = runWithoutDisplay(runtime.path(), row.arguments);
-        EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
-        EXPECT_EQ(run.exitCode, 0);
-        EXPECT_TRUE(versionLine.match(run.out).hasMatch()) << run.out.toStdString();
+        EXPECT_TRUE(row.out.match(run.out).hasMatch()) << run.out.toStdString();
         EXPECT_EQ(run.err, QByteArray());
     }
 }

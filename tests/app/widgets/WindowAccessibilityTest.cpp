@@ -4,6 +4,7 @@
 
 #include "app/widgets/CAboutDlg.h"
 #include "support/AccessibleNames.h"
+#include "views/widgets/CViewDataList.h"
 #include "widgets/ModalDialog.h"
 
 #include <QLabel>
@@ -132,6 +133,8 @@ TEST_F(MainFrameFixture, StatusPanesAreHeardAsTheyReadAndSayWhichPaneTheyAre) {
     EXPECT_EQ(pane(*frame, 104)->text(QAccessible::Name), "500kbps");
 
     action(command::kProtocolCanopen)->trigger();
+    EXPECT_EQ(state.protocol, Protocol::canopen);
+    EXPECT_EQ(frame->dataListView()->protocol(), Protocol::canopen);
     EXPECT_EQ(pane(*frame, 102)->text(QAccessible::Name), "CANopen");
 }
 

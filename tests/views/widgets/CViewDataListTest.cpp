@@ -91,13 +91,8 @@ TEST_F(CViewDataListTest, ClearAllEmptiesTheListAndCellsSayNothing) {
 }
 
 TEST_F(CViewDataListTest, CellsShowTheRowsRecordsInTheProtocolsColumns) {
-    FrameRecord record = frameRecord(0x181, {0x01, 0xA0, 0xFF}, 5);
-    record.timeMin = 1;
-    record.timeSec = 2;
-    record.timeMs = 3;
-    record.timeUs = 4;
     capture.store.append(frameRecord(0x7FF));
-    capture.store.append(record);
+    capture.store.append(stampedRecord(dataFrame(0x181, {0x01, 0xA0, 0xFF}), 5));
     capture.rows.append(1);  // a filter hid record 0
     view->refreshRowCount();
 
@@ -165,20 +160,17 @@ TEST_F(CViewDataListTest, ScreenReadersReadTheShownRowsAsATable) {
     DataListWidget* list = view->list();
     list->verticalScrollBar()->setValue(0);
 
+    // The table interface itself is tested with DataListWidget; here, the
+    // captions and texts of the protocol's columns over the capture.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->role(), QAccessible::Table);
     QAccessibleTableInterface* cells = table->tableInterface();
     ASSERT_NE(cells, nullptr);
     EXPECT_EQ(cells->rowCount(), 50);
     ASSERT_EQ(cells->columnCount(), 7);
     EXPECT_EQ(cells->columnDescription(3), "Identifier");
-    EXPECT_EQ(table->child(3)->text(QAccessible::Name), "Identifier");
-
-    QAccessibleInterface* cell = cells->cellAt(2, 3);
-    ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->text(QAccessible::Name), "102");
-    EXPECT_EQ(cell->text(QAccessible::Description), "Identifier");
+    EXPECT_EQ(cells->cellAt(2, 3)->text(QAccessible::Name), "102");
+    EXPECT_EQ(cells->cellAt(2, 3)->text(QAccessible::Description), "Identifier");
     EXPECT_EQ(cells->cellAt(2, 0)->text(QAccessible::Name), "2");
     EXPECT_EQ(cells->rowDescription(2), "Row 2");
 
