@@ -9,22 +9,27 @@
 
 class DataListAccessible;
 
-class DataListCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// What a cell and a caption share: no children, no object of their own, read only.
+class DataListLeafAccessible : public QAccessibleInterface {
+public:
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+};
+
+class DataListCellAccessible : public DataListLeafAccessible, public QAccessibleTableCellInterface {
 public:
     // `row` must be one the table can name with an int.
     DataListCellAccessible(const DataListAccessible* table, uint32_t row, int column);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override { return table(); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     // Name: the cell's text; Description: its column's caption.
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     // Empty while the row is out of view.
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -50,21 +55,15 @@ private:
     int column_;
 };
 
-class DataListColumnHeaderAccessible : public QAccessibleInterface {
+class DataListColumnHeaderAccessible : public DataListLeafAccessible {
 public:
     DataListColumnHeaderAccessible(const DataListAccessible* table, int column);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     // Name: the caption.
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
     QAccessible::State state() const override { return {}; }
