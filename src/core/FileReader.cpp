@@ -10,22 +10,51 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+Error notRegular(mode_t mode) { return S_ISDIR(mode) ? systemError(EISDIR) : makeError("not a regular file"); }
+
+}  // namespace
+
 Result<FileReader> FileReader::open(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Told apart before opening, so that nothing but a regular file is opened at all.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return systemError(errno);
+    if (!S_ISREG(status.st_mode))
+        return notRegular(status.st_mode);
+    // Before the file is opened, so that running out of memory leaks no descriptor.
+    auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    // The path may have been replaced by a FIFO or a terminal since: open
+    // neither waits for a writer nor takes a terminal as ours.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return systemError(errno);
-    struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const int code = S_ISDIR(status.st_mode) ? EISDIR : errno;
+        const Error error = S_ISREG(status.st_mode) ? systemError(errno) : notRegular(status.st_mode);
         ::close(fd);
-        return systemError(code != 0 ? code : EINVAL);
+        return error;
     }
+    // A regular file's reads never wait anyway; cleared so that the flag
+    // promises nothing to whoever reads on.
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return FileReader(fd, uint64_t(status.st_size));
+    return FileReader(fd, uint64_t(status.st_size), std::move(buffer));
 }
 
-FileReader::FileReader(int fd, uint64_t sizeBytes)
-    : fd_(fd), sizeBytes_(sizeBytes), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+Result<std::optional<FileReader>> FileReader::openIfExists(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR))
+        return std::optional<FileReader>();
+    auto file = open(path);
+    if (!file)
+        return file.error();
+    return std::optional<FileReader>(std::move(*file));
+}
+
+FileReader::FileReader(int fd, uint64_t sizeBytes, std::unique_ptr<char[]> buffer)
+    : fd_(fd), sizeBytes_(sizeBytes), buffer_(std::move(buffer)) {}
 
 FileReader::FileReader(FileReader&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),

@@ -1,17 +1,25 @@
 // FileReader.h: reads a file front to back through a large buffer, for the
-// readers of capture files and logs, which must not hold a whole file in
-// memory. Tells a short file from a failing one.
+// readers of capture files, logs and settings, which must not hold a whole
+// file in memory. Tells a short file from a failing one, and refuses what is
+// not a regular file before anything waits on it.
 #pragma once
 
 #include "base/Result.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class FileReader {
 public:
+    // Refuses a FIFO, socket or device as "not a regular file" and a folder
+    // as "Is a directory", without blocking: neither has a size to check
+    // against, a FIFO would wait for a writer and a device may act on being
+    // opened. Other errors carry the system's reason.
     static Result<FileReader> open(const std::string& path);
+    // As open, but nothing where no file exists (ENOENT, ENOTDIR).
+    static Result<std::optional<FileReader>> openIfExists(const std::string& path);
 
     FileReader(FileReader&& other) noexcept;
     FileReader& operator=(FileReader&&) = delete;
@@ -30,7 +38,7 @@ public:
     std::string errorText() const;
 
 private:
-    FileReader(int fd, uint64_t sizeBytes);
+    FileReader(int fd, uint64_t sizeBytes, std::unique_ptr<char[]> buffer);
     bool refill();
     // One read(2) straight into `out`, retried on EINTR; 0 at the end or on an error.
     std::size_t readFile(char* out, std::size_t size);

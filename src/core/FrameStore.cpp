@@ -238,7 +238,11 @@ bool FrameStore::removeLast() {
 }
 
 void FrameStore::clear() {
-    std::vector<Segment*> detached;
+    // Segments are freed after the lock is let go, from a list made first.
+    // Without memory for the list they are freed under the lock instead:
+    // clear must not throw, halfway through or from the destructor.
+    const std::unique_ptr<Segment*[]> detached(new (std::nothrow) Segment*[segmentCount_]);
+    uint32_t detachedCount = 0;
     Slab* slab = nullptr;
     {
         WriterLock lock(writerBusy_);
@@ -249,14 +253,16 @@ void FrameStore::clear() {
         slab = std::exchange(slab_, nullptr);
         slabBlocksUsed_ = 0;
         for (uint32_t s = 0; s < segmentCount_; ++s) {
-            if (segments_[s]) {
-                detached.push_back(segments_[s]);
-                segments_[s] = nullptr;
+            if (Segment* segment = std::exchange(segments_[s], nullptr)) {
+                if (detached)
+                    detached[detachedCount++] = segment;
+                else
+                    delete segment;
             }
         }
     }
-    for (Segment* segment : detached)
-        delete segment;
+    for (uint32_t i = 0; i < detachedCount; ++i)
+        delete detached[i];
     while (slab)
         releaseSlab(std::exchange(slab, slab->previous));
 }

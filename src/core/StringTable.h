@@ -117,6 +117,7 @@ constexpr int kWorkModeNonAck = 9357;
 constexpr int kAdapterModel = 9358;
 constexpr int kSetupCaption = 9359;
 constexpr int kSettingsNotSaved = 9360;
+constexpr int kSettingsSavedElsewhere = 9361;
 
 constexpr int kNotACaptureFile = 9410;
 constexpr int kDamagedFile = 9411;

@@ -3,9 +3,10 @@
 #include "device/DeviceSettings.h"
 #include "device/IniFile.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 
 #include <pwd.h>
@@ -27,16 +28,6 @@ constexpr std::size_t kWorkModeChars = 2;
 constexpr std::size_t kBaudRateChars = 7;
 constexpr std::size_t kFrameTypeChars = 1;
 
-bool isDirectoryWritable(const std::string& dir) {
-    struct stat info {};
-    if (::stat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(dir.c_str(), W_OK | X_OK) != 0)
-        return false;
-    const std::string file = dir + "/" + std::string(kFileName);
-    if (::stat(file.c_str(), &info) != 0)
-        return errno == ENOENT;
-    return S_ISREG(info.st_mode) && ::access(file.c_str(), W_OK) == 0;
-}
-
 std::string userConfigDir() {
     // Relative paths in XDG variables are to be ignored.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -57,13 +48,26 @@ int32_t readNumber(const IniFile& file, std::string_view key, std::size_t chars)
 
 }  // namespace
 
-std::string configureIniPath(const std::string& executableDir) {
-    const std::string beside = executableDir + "/" + std::string(kFileName);
-    if (isDirectoryWritable(executableDir))
-        return beside;
+std::string configureIniPath(const std::string& executableDir) { return executableDir + "/" + std::string(kFileName); }
+
+bool isSettingsFileWritable(const std::string& path) {
+    const std::string dir = std::filesystem::path(path).parent_path().string();
+    struct stat info {};
+    if (::stat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(dir.c_str(), W_OK | X_OK) != 0)
+        return false;
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode) && ::access(path.c_str(), W_OK) == 0;
+}
+
+SettingsFiles settingsFiles(const std::string& besidePath, bool besideWritable) {
     const std::string configDir = userConfigDir();
-    // Without any home the save fails and says so, rather than writing elsewhere.
-    return configDir.empty() ? beside : configDir + "/Vorelin/" + std::string(kFileName);
+    if (besideWritable || configDir.empty())
+        return {besidePath, besidePath};
+    const std::string userPath = configDir + "/Vorelin/" + std::string(kFileName);
+    struct stat info {};
+    const bool readBeside = ::stat(userPath.c_str(), &info) != 0 && ::stat(besidePath.c_str(), &info) == 0;
+    return {readBeside ? besidePath : userPath, userPath};
 }
 
 int32_t profileNumber(std::string_view text) {
@@ -90,14 +94,20 @@ StoredDeviceSetup readDeviceSetup(const std::string& path) {
             readNumber(*file, kFrameTypeKey, kFrameTypeChars)};
 }
 
-Result<std::monostate> writeDeviceSetup(const std::string& path, const DeviceSettings& settings) {
-    auto file = IniFile::load(path);
+Result<std::monostate> writeDeviceSetup(const SettingsFiles& files, const DeviceSettings& settings) {
+    auto file = IniFile::load(files.writePath);
     if (!file)
         return file.error();
+    if (files.readPath != files.writePath) {
+        // An unreadable source is left behind: only its values are lost, and
+        // the dialog showed the defaults in their place.
+        if (auto source = IniFile::load(files.readPath))
+            file = std::move(source);
+    }
     file->setValue(kSection, kUsbDeviceKey, "");
     file->setValue(kSection, kWorkModeKey, std::to_string(settings.workMode));
     file->setValue(kSection, kBaudRateKey, std::to_string(settings.baudRate));
     // Stored as an index; frameType 0 (no selection) is written as -1.
     file->setValue(kSection, kFrameTypeKey, std::to_string(int64_t(settings.frameType) - 1));
-    return file->save(path);
+    return file->save(files.writePath);
 }

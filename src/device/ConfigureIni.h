@@ -19,10 +19,30 @@ struct StoredDeviceSetup {
     int32_t frameTypeIndex = 0;  // "Frame Type": 0 standard, 1 extended
 };
 
-// executableDir + "/Configure.ini" when we may write there; otherwise
-// $XDG_CONFIG_HOME/Vorelin/Configure.ini, so that an installed program in a
-// read-only folder can still keep its settings.
+// executableDir + "/Configure.ini", the settings file's home. Whether it can
+// be written is decided each time the settings are used (settingsFiles).
 std::string configureIniPath(const std::string& executableDir);
+
+// Where Device Setup reads the settings and where its OK writes them.
+struct SettingsFiles {
+    std::string readPath;
+    std::string writePath;
+};
+
+// Whether OK may replace `path`: its folder can be written and the file is
+// missing or a regular file that can be written.
+bool isSettingsFileWritable(const std::string& path);
+
+// `besidePath` for both when it can be written. Otherwise OK writes
+// $XDG_CONFIG_HOME/Vorelin/Configure.ini, so that an installed program in a
+// read-only folder still keeps its settings; that file is read once it
+// exists, and before that a file at `besidePath`, so that a read-only file
+// there still presets the dialog. Without any home both stay `besidePath`,
+// and the save fails and says so rather than writing elsewhere.
+SettingsFiles settingsFiles(const std::string& besidePath, bool besideWritable);
+inline SettingsFiles settingsFiles(const std::string& besidePath) {
+    return settingsFiles(besidePath, isSettingsFileWritable(besidePath));
+}
 
 // Decimal conversion as profile values get it: leading blanks, one sign,
 // digits up to the first non-digit; empty or non-numeric text gives 0, and a
@@ -34,7 +54,9 @@ int32_t profileNumber(std::string_view text);
 StoredDeviceSetup readDeviceSetup(const std::string& path);
 
 // Writes "USB Device" (empty), "Work Mode", "Baud Rate" and "Frame Type"
-// (frameType - 1) and keeps every other line of the file; every line is
-// written with CR LF, also those a user's editor ended with LF. An existing
-// file that cannot be read is not overwritten. The error text is the reason.
-Result<std::monostate> writeDeviceSetup(const std::string& path, const DeviceSettings& settings);
+// (frameType - 1) to the write path and keeps every other line of the file;
+// the first save away from the file that was read takes that file's other
+// lines along. Every line is written with CR LF, also those a user's editor
+// ended with LF. An existing file that cannot be read (see IniFile::load) is
+// not overwritten. The error text is the reason.
+Result<std::monostate> writeDeviceSetup(const SettingsFiles& files, const DeviceSettings& settings);

@@ -19,19 +19,6 @@ std::optional<int> fixedIndex(int32_t value) {
     return int(value);
 }
 
-// The table text with %1 and %2 replaced.
-std::string filledIn(std::string_view pattern, const std::string& first, const std::string& second) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += pattern[++i] == '1' ? first : second;
-            continue;
-        }
-        text += pattern[i];
-    }
-    return text;
-}
-
 }  // namespace
 
 SetupListsPreset presetSetupLists(const StoredDeviceSetup& stored) {
@@ -62,7 +49,7 @@ DeviceSettings chosenSettings(const SetupSelection& selection, const StoredDevic
 }
 
 bool applyDeviceSetup(const DeviceSettings& chosen, DeviceSettings& device, bool& autoDataLoaded,
-                      const ConfigureAdapter& configureAdapter, const std::string& settingsPath, MessageSink& messages,
+                      const ConfigureAdapter& configureAdapter, const SettingsFiles& files, MessageSink& messages,
                       const void* owner) {
     autoDataLoaded = false;
     device.workMode = chosen.workMode;
@@ -77,11 +64,17 @@ bool applyDeviceSetup(const DeviceSettings& chosen, DeviceSettings& device, bool
         messages.show(dialogMessage(owner, strings::kSetupFailed, MessageIcon::Stop, caption));
 
     // Written even when the adapter refused, so the next opening shows this choice.
-    const auto written = writeDeviceSetup(settingsPath, device);
+    const auto written = writeDeviceSetup(files, device);
     if (!written) {
         Message notSaved = dialogMessage(owner, strings::kSettingsNotSaved, MessageIcon::Stop, caption);
-        notSaved.text = filledIn(notSaved.text, settingsPath, written.error().text);
+        notSaved.text = strings::format(strings::kSettingsNotSaved, {files.writePath, written.error().text});
         messages.show(notSaved);
+    } else if (files.writePath != files.readPath) {
+        // The file the dialog was preset from stays as it was; say where its successor is.
+        Message savedElsewhere =
+            dialogMessage(owner, strings::kSettingsSavedElsewhere, MessageIcon::Information, caption);
+        savedElsewhere.text = strings::format(strings::kSettingsSavedElsewhere, {files.writePath, files.readPath});
+        messages.show(savedElsewhere);
     }
     return accepted;
 }

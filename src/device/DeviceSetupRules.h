@@ -44,9 +44,12 @@ using ConfigureAdapter = std::function<bool(const DeviceSettings& settings)>;
 
 // OK: clears autoDataLoaded (downloaded automation frames count as lost),
 // stores `chosen` in `device`, configures the adapter, and writes the file
-// whether or not the adapter accepted. Messages are owned by `owner`, the
-// dialog. True when the dialog closes, that is when the adapter accepted;
-// `configured` is set only then and never cleared here.
+// whether or not the adapter accepted. A file that cannot be written, or
+// must not be (see writeDeviceSetup), is reported (strings::kSettingsNotSaved)
+// and left alone; settings saved elsewhere than where they were read say
+// where (strings::kSettingsSavedElsewhere). Messages are owned by `owner`,
+// the dialog. True when the dialog closes, that is when the adapter
+// accepted; `configured` is set only then and never cleared here.
 bool applyDeviceSetup(const DeviceSettings& chosen, DeviceSettings& device, bool& autoDataLoaded,
-                      const ConfigureAdapter& configureAdapter, const std::string& settingsPath, MessageSink& messages,
+                      const ConfigureAdapter& configureAdapter, const SettingsFiles& files, MessageSink& messages,
                       const void* owner);

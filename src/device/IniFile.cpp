@@ -1,13 +1,9 @@
 #include "device/IniFile.h"
 
 #include "core/AtomicFileWriter.h"
+#include "core/FileReader.h"
 
 #include <cassert>
-#include <cerrno>
-#include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -20,6 +16,11 @@ std::string_view trimmed(std::string_view text) {
         return {};
     const std::size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
+}
+
+Error tooLarge(uint64_t sizeBytes) {
+    return makeError(std::to_string(sizeBytes) + " bytes, larger than a settings file may be (" +
+                     std::to_string(IniFile::kMaxFileBytes) + ")");
 }
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
@@ -82,28 +83,24 @@ IniFile IniFile::parse(std::string_view text) {
 }
 
 Result<IniFile> IniFile::load(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return IniFile();
-        return systemError(errno);
-    }
+    auto opened = FileReader::openIfExists(path);
+    if (!opened)
+        return opened.error();
+    if (!*opened)
+        return IniFile();
+    FileReader& file = **opened;
+    if (file.sizeBytes() > kMaxFileBytes)
+        return tooLarge(file.sizeBytes());
     std::string bytes;
-    char buffer[4096];
-    while (true) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int code = errno;
-            ::close(fd);
-            return systemError(code);
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, std::size_t(got));
+    char chunk[4096];
+    while (const std::size_t got = file.readSome(chunk, sizeof chunk)) {
+        // The file may have grown since it was opened.
+        if (bytes.size() + got > kMaxFileBytes)
+            return tooLarge(bytes.size() + got);
+        bytes.append(chunk, got);
     }
-    ::close(fd);
+    if (!file.errorText().empty())
+        return makeError(file.errorText());
     return parse(bytes);
 }
 
@@ -188,7 +185,7 @@ std::string IniFile::text() const {
 }
 
 Result<std::monostate> IniFile::save(const std::string& path) const {
-    auto writer = AtomicFileWriter::create(path);
+    auto writer = AtomicFileWriter::create(path, MissingFolder::create);
     if (!writer)
         return writer.error();
     writer->write(text());

@@ -5,6 +5,7 @@
 
 #include "base/Result.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +18,14 @@ public:
     // regard to case; a value is the text after the first '=', trimmed.
     static IniFile parse(std::string_view text);
 
-    // A file that does not exist reads as an empty document; one that exists
-    // but cannot be read is an error carrying the system's reason.
+    // Far beyond any settings file a person or this program writes; reading
+    // a larger one whole would only hold up the window that asked.
+    static constexpr uint64_t kMaxFileBytes = 1 << 20;
+
+    // A file that does not exist reads as an empty document. One that exists
+    // but cannot be read is an error: its size when larger than
+    // kMaxFileBytes, "not a regular file" for a FIFO or device (never waited
+    // on), else the system's reason.
     static Result<IniFile> load(const std::string& path);
 
     // The value of `key` in `section`, or nothing when either is missing.

@@ -41,7 +41,8 @@ Result<bool> CandumpFrameLines::next(CandumpFrame& frame) {
         } else {
             return false;
         }
-        ++lineNumber_;
+        if (++lineNumber_ == 1 && line.starts_with(kUtf8ByteOrderMark))
+            line.remove_prefix(kUtf8ByteOrderMark.size());
         if (line.size() > kMaxLineChars)
             return tooLong(lineNumber_);
         if (isBlankCandumpLine(line))

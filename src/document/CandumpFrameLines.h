@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string_view>
+
+// What some editors put before the first line of a text file; skipped.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 class CandumpFrameLines {
 public:
@@ -24,8 +28,12 @@ public:
     // True and the next frame, false after the last one, or the error: a
     // malformed line as strings::kDamagedFile with "line N: " and the fault,
     // or the error of readSome. A line may straddle two pieces; a line break
-    // may be LF or CR LF, the last line may lack one, blank lines are skipped.
+    // may be LF or CR LF, the last line may lack one, blank lines are skipped,
+    // and so is a byte-order mark at the very start.
     Result<bool> next(CandumpFrame& frame);
+
+    // The line of the frame next() gave last, counted from 1.
+    uint64_t lineNumber() const { return lineNumber_; }
 
 private:
     Result<std::monostate> refill();

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
+#include <string>
 
 namespace {
 
@@ -15,9 +17,12 @@ constexpr uint32_t kMaxExtendedId = 0x1FFFFFFF;
 constexpr uint32_t kErrorFrameFlag = 0x20000000;
 
 constexpr uint64_t kUsPerSecond = 1'000'000;
-// The format has ten digits of seconds; more would not fit the record's minutes.
-constexpr int kMaxSecondsDigits = 10;
+constexpr uint64_t kUsPerMinute = 60 * kUsPerSecond;
+// The format has ten digits of seconds; a record's 2^32 - 1 minutes take
+// twelve (257698037759 s), and whatever the writer writes reads back.
+constexpr int kMaxSecondsDigits = 12;
 constexpr int kMaxFractionDigits = 9;
+constexpr uint64_t kMaxRecordMinutes = UINT32_MAX;
 
 constexpr std::string_view kInterfaceName = "can0";
 
@@ -42,6 +47,17 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 Error damaged(const char* fault) { return makeError(strings::kDamagedFile, fault); }
+
+// Parts beyond their ranges carry into the larger units; 64 bits hold even
+// 2^32 of each part in microseconds.
+uint64_t totalTimeUs(const FrameRecord& record) {
+    return (uint64_t(record.timeMin) * 60 + record.timeSec) * kUsPerSecond + uint64_t(record.timeMs) * 1000 +
+           record.timeUs;
+}
+
+std::string flagFault(const char* name, uint32_t value) {
+    return std::string(name) + " flag " + std::to_string(value) + " is neither 0 nor 1";
+}
 
 class LineParser {
 public:
@@ -172,14 +188,33 @@ private:
 
 }  // namespace
 
+std::string candumpLineFault(const FrameRecord& record) {
+    const CanFrame& frame = record.frame;
+    if (frame.extended > 1)
+        return flagFault("extended", frame.extended);
+    if (frame.remote > 1)
+        return flagFault("remote", frame.remote);
+    if (frame.identifier > (frame.extended ? kMaxExtendedId : kMaxStandardId)) {
+        char hex[8];
+        const std::string digits(hex, frametext::writeHex(hex, frame.identifier));
+        return "identifier 0x" + digits + " does not fit " + (frame.extended ? "an extended" : "a standard") +
+               " frame";
+    }
+    if (frame.length > kMaxDataBytes)
+        return "length " + std::to_string(frame.length) + " is more than " + std::to_string(kMaxDataBytes) +
+               " data bytes";
+    if (const uint64_t minutes = totalTimeUs(record) / kUsPerMinute; minutes > kMaxRecordMinutes)
+        return "time of " + std::to_string(minutes) + " minutes is more than a record holds (" +
+               std::to_string(kMaxRecordMinutes) + ")";
+    return {};
+}
+
 char* writeCandumpLine(char* out, const FrameRecord& record) {
-    // Parts beyond their ranges, which only a damaged record holds, carry
-    // into the larger units; 64 bits hold even 2^32 minutes in microseconds.
-    const uint64_t totalUs = (uint64_t(record.timeMin) * 60 + record.timeSec) * kUsPerSecond +
-                             uint64_t(record.timeMs) * 1000 + record.timeUs;
+    assert(candumpLineFault(record).empty() && "a record that would not read back the same");
+    const uint64_t totalUs = totalTimeUs(record);
     const uint64_t seconds = totalUs / kUsPerSecond;
     *out++ = '(';
-    // Ten digits as the format has them; a damaged record's minutes may need more.
+    // Ten digits as the format has them; minutes beyond 16666666 need more.
     constexpr uint64_t kBillion = 1'000'000'000;
     if (seconds >= kBillion) {
         out = frametext::writeDecimal(out, uint32_t(seconds / kBillion));
@@ -195,15 +230,11 @@ char* writeCandumpLine(char* out, const FrameRecord& record) {
     *out++ = ' ';
 
     const CanFrame& frame = record.frame;
-    // The bus carries 11 or 29 identifier bits; wider values, which only a
-    // damaged capture holds, are cut so that every line written reads back.
-    if (frame.extended == 1)
-        out = frametext::writeHex(out, frame.identifier & kMaxExtendedId, 8);
-    else
-        out = frametext::writeHex(out, frame.identifier & kMaxStandardId, 3);
+    out = frametext::writeHex(out, frame.identifier, frame.extended ? 8 : 3);
     *out++ = '#';
+    // Never beyond the eight bytes the record has, whoever skipped the check.
     const int length = frametext::shownDataByteCount(frame);
-    if (frame.remote == 1) {
+    if (frame.remote) {
         *out++ = 'R';
         if (length != 0)
             *out++ = char('0' + length);

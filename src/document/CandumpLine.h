@@ -8,17 +8,28 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
-// Longest line writeCandumpLine writes: "(", 10 digits or more, ".", 6 digits,
+// Longest line writeCandumpLine writes: "(", 10 to 12 digits, ".", 6 digits,
 // ") can0 ", 8 identifier digits, "#" and 16 data digits, with room to spare.
 constexpr std::size_t kMaxCandumpLineChars = 64;
 
-// Writes the line of `record` without its line end and returns the end. The
-// time is the record's time stamp as seconds since the capture started; the
-// interface is always can0. A standard identifier takes 3 hex digits, an
-// extended one 8; data bytes are upper-case hex pairs without separators; a
-// remote frame shows "R", followed by its length unless that is 0.
+// What keeps `record` from a line that reads back as the same frame and time,
+// in lower case, or empty when nothing does: a flag other than 0 or 1, an
+// identifier beyond the 11 or 29 bits of its frame, a length above 8, or a
+// time whose minutes, the parts beyond their ranges carried over, do not fit
+// a record. Only a damaged capture holds such a record; it is refused, not
+// changed.
+std::string candumpLineFault(const FrameRecord& record);
+
+// Writes the line of `record`, which candumpLineFault passes, without its
+// line end and returns the end. The time is the record's time stamp as
+// seconds since the capture started, its parts beyond their ranges carried
+// over; the interface is always can0. A standard identifier takes 3 hex
+// digits, an extended one 8; data bytes are upper-case hex pairs without
+// separators; a remote frame shows "R", followed by its length unless that
+// is 0.
 char* writeCandumpLine(char* out, const FrameRecord& record);
 
 // What a log line holds: its time in microseconds as written, and the frame.

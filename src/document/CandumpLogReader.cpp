@@ -34,8 +34,17 @@ Result<CandumpFrameLines> openLines(const std::string& path) {
     });
 }
 
-// Tells `percent` of items [from, to) exactly what a call before each item
-// would, but calls it only where the percentage changes.
+// A record holds 2^32 - 1 minutes; twelve digits of seconds reach further.
+bool fitsRecordTime(uint64_t timeUs, uint64_t firstTimeUs) {
+    return timeUs <= firstTimeUs || (timeUs - firstTimeUs) / kUsPerMinute <= UINT32_MAX;
+}
+
+Error tooLate(uint64_t lineNumber) {
+    return makeError(strings::kDamagedFile, "line " + std::to_string(lineNumber) + ": more than " +
+                                                std::to_string(UINT32_MAX) + " minutes after the first frame");
+}
+
+// The frame's time relative to the first frame, which fitsRecordTime passes.
 FrameRecord recordAt(const CandumpFrame& line, uint64_t firstTimeUs) {
     // Logs need not be in time order (merged or re-sorted by hand); a frame
     // stamped before the first one cannot show a negative time and shows 0.
@@ -44,7 +53,6 @@ FrameRecord recordAt(const CandumpFrame& line, uint64_t firstTimeUs) {
     record.timeUs = uint32_t(us % 1000);
     record.timeMs = uint32_t(us / 1000 % 1000);
     record.timeSec = uint32_t(us / kUsPerSecond % 60);
-    // Ten digits of seconds are under 2^28 minutes.
     record.timeMin = uint32_t(us / kUsPerMinute);
     record.frame = line.frame;
     return record;
@@ -70,6 +78,8 @@ Result<CandumpLogReader> CandumpLogReader::open(const std::string& path) {
             break;
         if (count == 0)
             firstTimeUs = frame.timeUs;
+        if (!fitsRecordTime(frame.timeUs, firstTimeUs))
+            return tooLate(lines->lineNumber());
         ++count;
     }
     if (count > FrameStore::kMaxRecords)
@@ -103,7 +113,7 @@ Result<std::monostate> CandumpLogReader::appendTo(FrameStore& store, const Progr
             return more.error();
         if (!*more)
             break;
-        if (index == frameCount_)
+        if (index == frameCount_ || !fitsRecordTime(frame.timeUs, firstTimeUs_))
             return changed;
         batch[batched++] = recordAt(frame, firstTimeUs_);
         if (batched == kBatchRecords && !flush())

@@ -14,7 +14,8 @@ class FrameStore;
 
 class CandumpLogReader {
 public:
-    // Reads the whole file once and checks every line. A malformed line is
+    // Reads the whole file once and checks every line. A malformed line, or a
+    // frame later than a record's minutes can hold after the first frame, is
     // strings::kDamagedFile with "line N: " and what is wrong; a file that
     // cannot be read is strings::kCannotReadFile with the system's reason.
     static Result<CandumpLogReader> open(const std::string& path);

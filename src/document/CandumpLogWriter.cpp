@@ -6,6 +6,8 @@
 #include "core/VisibleRows.h"
 #include "document/CandumpLine.h"
 
+#include <string>
+
 namespace {
 
 // Writes the records at positionOf(0 .. count) and commits.
@@ -16,8 +18,13 @@ Result<std::monostate> writeLines(AtomicFileWriter& out, const FrameStore& store
     bool written = true;
     for (uint32_t i = 0; i < count && written; ++i) {
         percent.before(i);
+        const uint32_t position = positionOf(i);
+        const FrameRecord& record = store.at(position);
+        // Left uncommitted, so the target stays as it was.
+        if (std::string fault = candumpLineFault(record); !fault.empty())
+            return makeError(strings::kCannotSaveFile, "record " + std::to_string(position) + ": " + fault);
         char line[kMaxCandumpLineChars + 1];
-        char* end = writeCandumpLine(line, store.at(positionOf(i)));
+        char* end = writeCandumpLine(line, record);
         *end++ = '\n';
         written = out.write(line, std::size_t(end - line));
     }

@@ -19,6 +19,9 @@ constexpr uint64_t kCaptureManualBufferBytes = 48;
 constexpr uint64_t kCaptureManualBuffersBytes = 2 * kCaptureManualBufferBytes;
 // The identifier bits a condition stores, one u32 each.
 constexpr int kCaptureConditionIdBits = 29;
+// The automation list holds at most 8 items, as many as the adapter sends
+// cyclically; a file that promises more is damaged.
+constexpr uint32_t kMaxCaptureAutoItems = 8;
 
 // The exact size of a file with these counts. It cannot overflow: even
 // UINT32_MAX of each part stays below 2^40.

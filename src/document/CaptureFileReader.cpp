@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -206,6 +207,10 @@ Result<CaptureFileReader> CaptureFileReader::open(const std::string& path) {
     if (sizeBytes != promisedBytes)
         return makeError(strings::kDamagedFile,
                          bytesText(sizeBytes) + ", but its header promises " + std::to_string(promisedBytes));
+    if (header.autoItems > kMaxCaptureAutoItems)
+        return makeError(strings::kDamagedFile, "it promises " + std::to_string(header.autoItems) +
+                                                    " automation items; the list holds at most " +
+                                                    std::to_string(kMaxCaptureAutoItems));
     return CaptureFileReader(std::move(*file), header.settings, header.records, header.conditions, header.autoItems);
 }
 
@@ -256,32 +261,45 @@ Result<std::monostate> CaptureFileReader::readRecords(FrameStore& store, const P
 Result<CaptureFileParts> CaptureFileReader::readInto(FrameStore& store, const ProgressCallback& progress) {
     assert(!consumed_ && "a capture file is read once");
     consumed_ = true;
-    auto records = readRecords(store, progress);
-    if (!records)
-        return records.error();
+    // The part being read, to name it when memory runs out. Conditions grow
+    // with what was read rather than being reserved by their count, which a
+    // sparse file of matching size can make as large as 2^32 - 1.
+    uint32_t count = recordCount_;
+    const char* part = "records";
+    try {
+        auto records = readRecords(store, progress);
+        if (!records)
+            return records.error();
 
-    CaptureFileParts parts;
-    parts.settings = settings_;
-    uint8_t image[kCaptureConditionBytes];
-    parts.conditions.reserve(conditionCount_);
-    for (uint32_t i = 0; i < conditionCount_; ++i) {
-        auto read = readExactly(image, kCaptureConditionBytes);
+        CaptureFileParts parts;
+        parts.settings = settings_;
+        uint8_t image[kCaptureConditionBytes];
+        count = conditionCount_;
+        part = "filter conditions";
+        for (uint32_t i = 0; i < conditionCount_; ++i) {
+            auto read = readExactly(image, kCaptureConditionBytes);
+            if (!read)
+                return read.error();
+            parts.conditions.push_back(unpackCondition(image));
+        }
+        count = autoItemCount_;
+        part = "automation items";
+        for (uint32_t i = 0; i < autoItemCount_; ++i) {
+            auto read = readExactly(image, kCaptureAutoItemBytes);
+            if (!read)
+                return read.error();
+            parts.autoItems.push_back(unpackAutoItem(image));
+        }
+        uint8_t buffers[kCaptureManualBuffersBytes];
+        auto read = readExactly(buffers, sizeof buffers);
         if (!read)
             return read.error();
-        parts.conditions.push_back(unpackCondition(image));
+        parts.manualBuffers[0] = unpackManualBuffer(buffers);
+        parts.manualBuffers[1] = unpackManualBuffer(buffers + kCaptureManualBufferBytes);
+        return parts;
+    } catch (const std::bad_alloc&) {
+        // What was read is freed by now, so the message has room.
+        return makeError(strings::kCannotReadFile,
+                         "not enough memory for its " + std::to_string(count) + " " + part);
     }
-    parts.autoItems.reserve(autoItemCount_);
-    for (uint32_t i = 0; i < autoItemCount_; ++i) {
-        auto read = readExactly(image, kCaptureAutoItemBytes);
-        if (!read)
-            return read.error();
-        parts.autoItems.push_back(unpackAutoItem(image));
-    }
-    uint8_t buffers[kCaptureManualBuffersBytes];
-    auto read = readExactly(buffers, sizeof buffers);
-    if (!read)
-        return read.error();
-    parts.manualBuffers[0] = unpackManualBuffer(buffers);
-    parts.manualBuffers[1] = unpackManualBuffer(buffers + kCaptureManualBufferBytes);
-    return parts;
 }

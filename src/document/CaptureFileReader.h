@@ -17,8 +17,10 @@ class CaptureFileReader {
 public:
     // Reads the header. Refuses a format version other than 0.0 or 1.0
     // (strings::kNotACaptureFile), a file whose size is not exactly what the
-    // header's counts promise (strings::kDamagedFile) and a file that cannot
-    // be read (strings::kCannotReadFile). The error text is a one-line detail.
+    // header's counts promise or that promises more than
+    // kMaxCaptureAutoItems automation items (strings::kDamagedFile), and a
+    // file that cannot be read (strings::kCannotReadFile). The error text is
+    // a one-line detail.
     static Result<CaptureFileReader> open(const std::string& path);
 
     const CaptureFileSettings& settings() const { return settings_; }
@@ -29,7 +31,8 @@ public:
     // Appends the records to `store`, counting them on `progress` as
     // PercentProgress does, then reads the conditions, the automation items
     // and the manual buffers. Call once. On failure the store holds the
-    // records read so far.
+    // records read so far; running out of memory is strings::kCannotReadFile
+    // naming the part that did not fit.
     Result<CaptureFileParts> readInto(FrameStore& store, const ProgressCallback& progress);
 
 private:

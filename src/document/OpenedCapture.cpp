@@ -3,30 +3,41 @@
 #include "core/DocumentContents.h"
 #include "core/FileReader.h"
 #include "core/StringTable.h"
+#include "document/CandumpFrameLines.h"
 #include "document/CandumpLogReader.h"
 #include "document/CaptureDocumentFile.h"
 #include "document/CaptureFileReader.h"
 #include "document/FileNames.h"
 #include "document/ProgramState.h"
 
+#include <new>
 #include <optional>
 
 namespace {
 
-// A candump log is text whose first line opens with the time in brackets;
-// a capture file starts with a float, whose bytes never read as "(". A file
-// with nothing to tell by is what its name says: an empty log is a log.
+// A candump log is text whose first line opens with the time in brackets,
+// after a byte-order mark that an editor may have put first; a capture file
+// starts with a float, whose bytes never read so for the versions ever
+// written. A file with nothing to tell by is what its name says: an empty
+// log is a log.
 Result<bool> startsLikeCandumpLog(const std::string& path) {
     auto file = FileReader::open(path);
     if (!file)
         return file.error();
     char first = 0;
-    while (file->read(&first, 1)) {
-        if (first != ' ' && first != '\t' && first != '\r' && first != '\n')
+    bool inByteOrderMark = true;
+    for (std::size_t position = 0; file->read(&first, 1); ++position) {
+        inByteOrderMark = inByteOrderMark && position < kUtf8ByteOrderMark.size() &&
+                          first == kUtf8ByteOrderMark[position];
+        if (!inByteOrderMark && first != ' ' && first != '\t' && first != '\r' && first != '\n')
             return first == '(';
     }
     return isCandumpLogName(path);
 }
+
+// Only a machine out of memory gets here: the readers bound what they
+// allocate by what the file really holds.
+Error outOfMemory() { return makeError(strings::kCannotReadFile, "not enough memory to load it"); }
 
 }  // namespace
 
@@ -39,7 +50,7 @@ OpenedCapture::OpenedCapture(std::unique_ptr<Source> source) : source_(std::move
 OpenedCapture::OpenedCapture(OpenedCapture&&) noexcept = default;
 OpenedCapture::~OpenedCapture() = default;
 
-Result<OpenedCapture> OpenedCapture::open(const std::string& path) {
+Result<OpenedCapture> OpenedCapture::open(const std::string& path) try {
     const auto candump = startsLikeCandumpLog(path);
     if (!candump)
         return makeError(strings::kCannotReadFile, candump.error().text);
@@ -56,12 +67,14 @@ Result<OpenedCapture> OpenedCapture::open(const std::string& path) {
         source->captureFile.emplace(std::move(*file));
     }
     return OpenedCapture(std::move(source));
+} catch (const std::bad_alloc&) {
+    return outOfMemory();
 }
 
 bool OpenedCapture::isCandumpLog() const { return source_->candumpLog.has_value(); }
 
 Result<std::monostate> OpenedCapture::loadInto(ProgramState& state, DocumentContents& document,
-                                               const ProgressCallback& progress) {
+                                               const ProgressCallback& progress) try {
     if (source_->captureFile)
         return loadCaptureContents(*source_->captureFile, state, document, progress);
 
@@ -81,4 +94,9 @@ Result<std::monostate> OpenedCapture::loadInto(ProgramState& state, DocumentCont
     state.protocol = Protocol::can;
     capture.dataChanged = false;
     return std::monostate{};
+} catch (const std::bad_alloc&) {
+    // As any load that fails halfway: an empty capture, not half of one.
+    state.capture.capturing = false;
+    state.capture.clearEverything();
+    return outOfMemory();
 }

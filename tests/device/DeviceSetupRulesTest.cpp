@@ -2,6 +2,9 @@
 
 #include "core/RecordingMessageSink.h"
 #include "device/DeviceSettings.h"
+#include "device/IniFile.h"
+#include "support/FifoWithoutWriter.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -72,21 +75,24 @@ TEST(ChosenSettings, WorkModeFallsBackToTheFileAndFrameTypeIsIndexPlusOne) {
 // adapter call recorded.
 class DeviceSetupOk : public ::testing::Test {
 protected:
-    // Opens on `fileText` (none: no file), presses OK without touching a list.
-    bool openAndPressOk(const std::optional<std::string>& fileText) {
+    // Opens on `fileText` at `path` (none: no file), presses OK without
+    // touching a list; reads and writes `path` unless `files` says otherwise.
+    bool openAndPressOk(const std::optional<std::string>& fileText) { return openAndPressOk(fileText, {path, path}); }
+    bool openAndPressOk(const std::optional<std::string>& fileText, const SettingsFiles& files) {
         if (fileText)
             TempDir::write(path, *fileText);
-        const StoredDeviceSetup stored = readDeviceSetup(path);
+        const StoredDeviceSetup stored = readDeviceSetup(files.readPath);
         const SetupListsPreset preset = presetSetupLists(stored);
         const SetupSelection selection{preset.workModeIndex.value_or(-1), preset.baudRateIndex,
                                        preset.baudRateEntries[std::size_t(preset.baudRateIndex)],
                                        preset.frameTypeIndex.value_or(-1)};
-        return applyDeviceSetup(chosenSettings(selection, stored), device, autoDataLoaded, configureAdapter, path,
+        return applyDeviceSetup(chosenSettings(selection, stored), device, autoDataLoaded, configureAdapter, files,
                                 messages, &dialog);
     }
 
-    std::string fileValue(const std::string& key) const {
-        const std::string text = TempDir::read(path).value_or("");
+    std::string fileValue(const std::string& key) const { return fileValue(path, key); }
+    static std::string fileValue(const std::string& file, const std::string& key) {
+        const std::string text = TempDir::read(file).value_or("");
         const std::string lineStart = "\r\n" + key + "=";
         const std::size_t at = text.find(lineStart);
         if (at == std::string::npos)
@@ -193,6 +199,70 @@ TEST_F(DeviceSetupOk, RefusedAndUnwritableShowsBothMessagesInTurn) {
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].number, 5026);
     EXPECT_EQ(messages.shown()[1].number, 9360);
+}
+
+TEST_F(DeviceSetupOk, AReadOnlyFileIsReadAndTheSaveElsewhereSaysWhere) {
+    ScopedEnvironment xdg("XDG_CONFIG_HOME", dir.file("config").c_str());
+    const std::string userPath = dir.file("config/Vorelin/Configure.ini");
+    const std::string text = "; rig 4\n[DeviceSetup]\nWork Mode=1\nBaud Rate=250\nFrame Type=1\n";
+    TempDir::write(path, text);
+    // Whether the file beside can be written is decided here: root may write a file of mode 444.
+    EXPECT_TRUE(openAndPressOk(std::nullopt, settingsFiles(path, /*besideWritable=*/false)));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(std::tuple(sent[0].workMode, sent[0].baudRate, sent[0].frameType), std::tuple(1, 250, 2));
+    EXPECT_EQ(TempDir::read(path), text) << "the read-only file stays as it was";
+    EXPECT_EQ(std::tuple(fileValue(userPath, "Work Mode"), fileValue(userPath, "Baud Rate")), std::tuple("1", "250"));
+    EXPECT_EQ(TempDir::read(userPath)->substr(0, 9), "; rig 4\r\n") << "its other lines come along";
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const Message& shown = messages.shown()[0];
+    EXPECT_EQ(shown.number, 9361);
+    EXPECT_EQ(shown.text,
+              "The settings were saved in\n" + userPath + "\n\nbecause this file cannot be written:\n" + path);
+    EXPECT_EQ(shown.caption, "Setup Information");
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
+    EXPECT_EQ(shown.owner, &dialog);
+
+    // The next opening reads what was saved, and there is nothing more to say.
+    TempDir::write(userPath, "[DeviceSetup]\nBaud Rate=800\n");
+    const SettingsFiles next = settingsFiles(path, /*besideWritable=*/false);
+    EXPECT_EQ(next.readPath, userPath);
+    EXPECT_TRUE(openAndPressOk(std::nullopt, next));
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1].baudRate, 800);
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST_F(DeviceSetupOk, AFileThatIsNoSettingsFileIsReportedAndLeftAlone) {
+    const FifoWithoutWriter fifo(dir.file("fifo.ini"));
+    ASSERT_TRUE(fifo.made());
+    const std::string large = dir.file("large.ini");
+    const std::string largeText = "[DeviceSetup]\nBaud Rate=250\n" + std::string(IniFile::kMaxFileBytes, ' ');
+    TempDir::write(large, largeText);
+    const struct {
+        const char* name;
+        std::string path;
+        std::string reason;
+    } rows[] = {
+        {"FIFO without a writer", fifo.path(), "not a regular file"},
+        {"larger than a settings file", large, "1048604 bytes, larger than a settings file may be (1048576)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        sent.clear();
+        const std::size_t before = messages.shown().size();
+        const auto closed = fifo.call([&] { return openAndPressOk(std::nullopt, {row.path, row.path}); });
+        ASSERT_TRUE(closed) << "waited for a writer";
+        EXPECT_TRUE(*closed) << "the adapter took the settings";
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(std::tuple(sent[0].workMode, sent[0].baudRate, sent[0].frameType), std::tuple(0, 500, 1))
+            << "the defaults, as for a file that cannot be read";
+        ASSERT_EQ(messages.shown().size(), before + 1);
+        EXPECT_EQ(messages.shown().back().number, 9360);
+        EXPECT_EQ(messages.shown().back().text,
+                  "The settings could not be saved in\n" + row.path + "\n\n" + row.reason);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo.path()));
+    EXPECT_EQ(TempDir::read(large), largeText);
 }
 
 }  // namespace

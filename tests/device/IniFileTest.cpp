@@ -1,11 +1,13 @@
 #include "device/IniFile.h"
 
 #include "support/Errors.h"
+#include "support/FifoWithoutWriter.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -119,14 +121,40 @@ TEST(IniFile, IgnoresAByteOrderMarkBeforeTheFirstSection) {
     EXPECT_EQ(IniFile::parse("\xEF\xBB\xBF[DeviceSetup]\nWork Mode=1\n").value("DeviceSetup", "Work Mode"), "1");
 }
 
-TEST(IniFileLoad, MissingFileIsAnEmptyDocumentAndAFolderIsAnError) {
+TEST(IniFileLoad, MissingFileIsAnEmptyDocument) {
     TempDir dir;
     const auto missing = IniFile::load(dir.file("Configure.ini"));
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->text(), "");
     ASSERT_TRUE(IniFile::load(dir.file("no-such-folder/Configure.ini")));
+}
 
-    EXPECT_EQ(errorOf(IniFile::load(dir.path())).text, "Is a directory");
+TEST(IniFileLoad, RefusesWhatIsNoSettingsFileWithoutWaitingOrReadingIt) {
+    TempDir dir;
+    const FifoWithoutWriter fifo(dir.file("fifo.ini"));
+    ASSERT_TRUE(fifo.made());
+    // Refused on its size, so what it holds does not matter: zeros, written as a hole.
+    const std::string large = dir.file("large.ini");
+    TempDir::write(large, "");
+    std::filesystem::resize_file(large, IniFile::kMaxFileBytes + 1);
+    const struct {
+        const char* name;
+        std::string path;
+        const char* expected;
+    } rows[] = {
+        {"folder", dir.path(), "Is a directory"},
+        {"FIFO without a writer", fifo.path(), "not a regular file"},
+        {"one byte beyond the largest settings file", large,
+         "1048577 bytes, larger than a settings file may be (1048576)"},
+    };
+    for (const auto& row : rows) {
+        const auto loaded = fifo.call([&] { return IniFile::load(row.path); });
+        ASSERT_TRUE(loaded) << row.name << ": waited for a writer";
+        EXPECT_EQ(errorOf(*loaded).text, row.expected) << row.name;
+    }
+
+    std::filesystem::resize_file(large, IniFile::kMaxFileBytes);
+    EXPECT_TRUE(IniFile::load(large)) << "the largest settings file";
 }
 
 TEST(IniFileSave, WritesTheDocumentAndCreatesAMissingFolder) {

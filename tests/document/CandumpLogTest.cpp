@@ -87,16 +87,58 @@ TEST(CandumpLine, WritesTheFormatsLinesByteForByte) {
          "(0000000000.000000) can0 100#0102030405060708"},
         {"more than ten digits of seconds", timed(dataFrame(0x1), 200000000, 0, 0, 0),
          "(12000000000.000000) can0 001#"},
+        {"the last minute a record holds", timed(dataFrame(0x1), 4294967295, 59, 999, 999),
+         "(257698037759.999999) can0 001#"},
         {"parts beyond their ranges carry over", timed(dataFrame(0x1), 0, 0, 1500, 2500),
          "(0000000001.502500) can0 001#"},
-        {"a damaged standard identifier is cut to 11 bits", timed(dataFrame(0xFFFF), 0, 0, 0, 0),
-         "(0000000000.000000) can0 7FF#"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(candumpLine(row.record), row.expected) << row.name;
+}
 
-    FrameRecord longRemote = timed(remoteFrame(0x123, 15), 0, 0, 0, 0);
-    EXPECT_EQ(candumpLine(longRemote), "(0000000000.000000) can0 123#R8") << "no remote length beyond 8";
+namespace {
+
+// What only a damaged capture holds: written as it is, none of these would
+// read back as the same record.
+struct UnwritableRecord {
+    const char* name;
+    FrameRecord record;
+    const char* fault;
+};
+
+FrameRecord withFlags(CanFrame frame, uint8_t extended, uint32_t remote) {
+    frame.extended = extended;
+    frame.remote = remote;
+    return recordOf(frame);
+}
+
+FrameRecord withDataLength(CanFrame frame, uint8_t length) {
+    frame.length = length;
+    return recordOf(frame);
+}
+
+const UnwritableRecord kUnwritableRecords[] = {
+    {"standard identifier of 32 bits", recordOf(dataFrame(0xFFFFFFFF)),
+     "identifier 0xFFFFFFFF does not fit a standard frame"},
+    {"standard identifier of 12 bits", recordOf(remoteFrame(0x800)), "identifier 0x800 does not fit a standard frame"},
+    {"extended identifier of 30 bits", recordOf(dataFrame(0x20000000, {}, 1)),
+     "identifier 0x20000000 does not fit an extended frame"},
+    {"data length 9", withDataLength(dataFrame(0x123), 9), "length 9 is more than 8 data bytes"},
+    {"remote length 15", recordOf(remoteFrame(0x123, 15)), "length 15 is more than 8 data bytes"},
+    {"extended flag 2", withFlags(dataFrame(0x123), 2, 0), "extended flag 2 is neither 0 nor 1"},
+    {"remote flag 2", withFlags(dataFrame(0x123), 0, 2), "remote flag 2 is neither 0 nor 1"},
+    {"a minute beyond the last", timed(dataFrame(0x1), 4294967295, 60, 0, 0),
+     "time of 4294967296 minutes is more than a record holds (4294967295)"},
+    {"every time part at its largest", timed(dataFrame(0x1), 4294967295, 4294967295, 4294967295, 4294967295),
+     "time of 4366621737 minutes is more than a record holds (4294967295)"},
+};
+
+}  // namespace
+
+TEST(CandumpLine, NamesWhatKeepsADamagedRecordFromALine) {
+    for (const UnwritableRecord& row : kUnwritableRecords)
+        EXPECT_EQ(candumpLineFault(row.record), row.fault) << row.name;
+    EXPECT_EQ(candumpLineFault(timed(dataFrame(0x7FF, {1, 2, 3, 4, 5, 6, 7, 8}), 4294967295, 59, 999, 999)), "");
 }
 
 TEST_F(CandumpLog, WritesShownRowsOrAllRecordsWithAFinalLineFeed) {
@@ -123,6 +165,7 @@ TEST_F(CandumpLog, WritesShownRowsOrAllRecordsWithAFinalLineFeed) {
 
 TEST_F(CandumpLog, AFolderRemovedBeforeTheCommitIsReported) {
     const std::string folder = dir.file("medium");
+    std::filesystem::create_directory(folder);
     store.append(timed(dataFrame(0x100), 0, 0, 0, 0));
     auto writer = AtomicFileWriter::create(folder + "/capture.log");
     ASSERT_TRUE(writer);
@@ -131,22 +174,59 @@ TEST_F(CandumpLog, AFolderRemovedBeforeTheCommitIsReported) {
               (Error{strings::kCannotSaveFile, "No such file or directory"}));
 }
 
-TEST_F(CandumpLog, RoundTripKeepsEveryKindOfFrame) {
-    const std::vector<FrameRecord> records = {
-        timed(dataFrame(0x000), 0, 0, 0, 0),
-        timed(dataFrame(0x7FF, {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0x02, 0x03, 0x04}), 0, 0, 0, 1),
-        timed(dataFrame(0x1FFFFFFF, {0x5A}, 1), 0, 1, 2, 3),
-        timed(dataFrame(0x00000001, {}, 1), 0, 59, 999, 999),
-        timed(remoteFrame(0x123), 1, 0, 0, 0),
-        timed(remoteFrame(0x123, 8), 1, 0, 0, 0),
-        timed(remoteFrame(0x0ABCDEF0, 3, 1), 61, 30, 500, 250),
+TEST_F(CandumpLog, EveryRecordWrittenReadsBackAndEveryOtherNamesItself) {
+    CanFrame stale = dataFrame(0x321, {0xAA, 0xBB, 0xCC, 0xDD});
+    stale.length = 2;
+    const struct {
+        const char* name;
+        FrameRecord written;
+        FrameRecord read;  // the log starts at time 0, so times read back as written
+    } rows[] = {
+        {"standard, no data", timed(dataFrame(0x000), 0, 0, 0, 0), timed(dataFrame(0x000), 0, 0, 0, 0)},
+        {"largest standard identifier, eight bytes",
+         timed(dataFrame(0x7FF, {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0x02, 0x03, 0x04}), 0, 0, 0, 1),
+         timed(dataFrame(0x7FF, {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0x02, 0x03, 0x04}), 0, 0, 0, 1)},
+        {"largest extended identifier", timed(dataFrame(0x1FFFFFFF, {0x5A}, 1), 0, 1, 2, 3),
+         timed(dataFrame(0x1FFFFFFF, {0x5A}, 1), 0, 1, 2, 3)},
+        {"remote frames", timed(remoteFrame(0x123, 8), 1, 0, 0, 0), timed(remoteFrame(0x123, 8), 1, 0, 0, 0)},
+        {"extended remote", timed(remoteFrame(0x0ABCDEF0, 3, 1), 61, 30, 500, 250),
+         timed(remoteFrame(0x0ABCDEF0, 3, 1), 61, 30, 500, 250)},
+        {"the last minute a record holds", timed(dataFrame(0x1, {}, 1), 4294967295, 59, 999, 999),
+         timed(dataFrame(0x1, {}, 1), 4294967295, 59, 999, 999)},
+        {"parts beyond their ranges carry over", timed(dataFrame(0x2), 0, 75, 1500, 2500),
+         timed(dataFrame(0x2), 1, 16, 502, 500)},
+        {"largest parts but the minutes", timed(dataFrame(0x3), 0, 4294967295, 4294967295, 4294967295),
+         timed(dataFrame(0x3), 71654442, 37, 262, 295)},
+        {"bus load and bytes beyond the length are no part of a line", recordOf(stale, 37),
+         recordOf(dataFrame(0x321, {0xAA, 0xBB}))},
     };
-    for (const FrameRecord& record : records)
-        store.append(record);
+    std::vector<FrameRecord> expected;
+    for (const auto& row : rows) {
+        store.append(row.written);
+        expected.push_back(row.read);
+    }
     ASSERT_TRUE(exportTo("trip.log", nullptr));
     FrameStore loaded;
     ASSERT_TRUE(load(dir.file("trip.log"), loaded));
-    EXPECT_EQ(recordsOf(loaded), records);
+    const std::vector<FrameRecord> read = recordsOf(loaded);
+    ASSERT_EQ(read.size(), expected.size());
+    for (std::size_t i = 0; i < read.size(); ++i)
+        EXPECT_EQ(read[i], expected[i]) << rows[i].name;
+
+    // Refused as record 1 of the store, whether shown or not, and the old file stays.
+    TempDir::write(dir.file("kept.log"), "old");
+    VisibleRows shown;
+    shown.append(1);
+    for (const UnwritableRecord& row : kUnwritableRecords) {
+        store.clear();
+        store.append(timed(dataFrame(0x100), 0, 0, 0, 0));
+        store.append(row.record);
+        const Error expectedError{strings::kCannotSaveFile, std::string("record 1: ") + row.fault};
+        EXPECT_EQ(errorOf(exportTo("kept.log", nullptr)), expectedError) << row.name;
+        EXPECT_EQ(errorOf(exportTo("kept.log", &shown)), expectedError) << row.name;
+    }
+    EXPECT_EQ(TempDir::read(dir.file("kept.log")), "old");
+    EXPECT_EQ(dir.entryCount(), 2u) << "no temporary file left";
 }
 
 TEST_F(CandumpLog, TimesCountFromTheFirstFrameAndEarlierOnesShowZero) {
@@ -165,6 +245,17 @@ TEST_F(CandumpLog, TimesCountFromTheFirstFrameAndEarlierOnesShowZero) {
                                                           timed(remoteFrame(0x125, 2), 0, 0, 0, 0),
                                                           timed(dataFrame(0x126, {0x01, 0x02}, 1), 0, 0, 376, 544)}));
     EXPECT_EQ(percents, (std::vector<int>{25, 50, 75}));
+}
+
+TEST_F(CandumpLog, TwelveDigitsOfSecondsAndAByteOrderMarkAreAccepted) {
+    ASSERT_TRUE(load(logWith("\xEF\xBB\xBF(999999999999.000000) can0 123#11\n"
+                             "(999999999999.000001) can0 124#\n"),
+                     store));
+    EXPECT_EQ(recordsOf(store), (std::vector<FrameRecord>{timed(dataFrame(0x123, {0x11}), 0, 0, 0, 0),
+                                                          timed(dataFrame(0x124), 0, 0, 0, 1)}));
+    EXPECT_EQ(errorOf(load(logWith("(1.000000) can0 123#11\n\xEF\xBB\xBF(2.000000) can0 124#\n"), store)),
+              (Error{strings::kDamagedFile, "line 2: expected the time as (seconds.microseconds) at the start"}))
+        << "a byte-order mark only at the very start";
 }
 
 TEST_F(CandumpLog, LowerCaseHexAndAnEmptyFileAreAccepted) {
@@ -187,8 +278,10 @@ TEST_F(CandumpLog, RefusesMalformedLinesNamingTheLineAndTheFault) {
         {"no time", "can0 123#11\n", "line 1: expected the time as (seconds.microseconds) at the start"},
         {"time without fraction", "(1700000000) can0 123#11\n",
          "line 1: expected the time as (seconds.microseconds) at the start"},
-        {"time with eleven digits of seconds", "(17000000000.000000) can0 123#11\n",
+        {"time with thirteen digits of seconds", "(1700000000000.000000) can0 123#11\n",
          "line 1: expected the time as (seconds.microseconds) at the start"},
+        {"a frame beyond a record's minutes", "(0.000000) can0 123#11\n(257698037760.000000) can0 123#11\n",
+         "line 2: more than 4294967295 minutes after the first frame"},
         {"time not closed", good + "(1700000000.000000 can0 123#11\n",
          "line 2: expected the time as (seconds.microseconds) at the start"},
         {"missing interface", good + "\n(1700000000.000000)\n", "line 3: expected the interface name after the time"},

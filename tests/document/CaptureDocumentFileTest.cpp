@@ -9,10 +9,13 @@
 #include "document/OpenedCapture.h"
 #include "document/ProgramState.h"
 #include "filters/ConditionBuilders.h"
+#include "support/Errors.h"
+#include "support/FifoWithoutWriter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
@@ -225,6 +228,59 @@ TEST_F(CaptureDocumentFileTest, FileCutShortWhileLoadingLeavesAnEmptyCapture) {
     EXPECT_TRUE(result.error().text.ends_with(", but its header promises 1520178")) << result.error().text;
     EXPECT_EQ(state.capture.store.count(), 0u) << "half a file is not shown as the capture";
     EXPECT_FALSE(state.capture.capturing);
+}
+
+// A file exactly as long as its header promises, made of a hole: a few KB
+// on disk however long. False when the file system refuses that length.
+bool makeSparseFile(const std::string& path, const FileBytes& header, uint64_t sizeBytes) {
+    TempDir::write(path, header.str());
+    std::error_code error;
+    std::filesystem::resize_file(path, sizeBytes, error);
+    return !error;
+}
+
+TEST_F(CaptureDocumentFileTest, HugeCountsInASparseFileAreNeverReservedUpFront) {
+    fillDocument();
+    const std::string items = dir.file("items.orx");
+    if (!makeSparseFile(items, headerBytes(1.0f, 0, 0, 0xFFFFFFFF), 82 + 22 * uint64_t(0xFFFFFFFF) + 96))
+        GTEST_SKIP() << "the file system takes no 94 GB file, not even a sparse one";
+    EXPECT_EQ(errorOf(loadCaptureDocument(items, state, document, nullptr)),
+              (Error{strings::kDamagedFile, "it promises 4294967295 automation items; the list holds at most 8"}));
+    expectTaggedRecords(state.capture.store, 1, 3);
+
+    const std::string conditions = dir.file("conditions.orx");
+    if (!makeSparseFile(conditions, headerBytes(1.0f, 0, 0xFFFFFFFF, 0), 82 + 170 * uint64_t(0xFFFFFFFF) + 96))
+        GTEST_SKIP() << "the file system takes no 730 GB file, not even a sparse one";
+    auto opened = OpenedCapture::open(conditions);
+    ASSERT_TRUE(opened) << opened.error().text;
+    // Cut after ten thousand conditions, so that the load ends soon: memory
+    // must grow with what was read, never with what the header promised.
+    // Beyond the reader's 1 MB buffer, so that the cut is not read ahead at open.
+    std::filesystem::resize_file(conditions, 82 + 170 * 10'000 + 96);
+    EXPECT_EQ(errorOf(opened->loadInto(state, document, nullptr)),
+              (Error{strings::kDamagedFile, "it ended within 1700252 bytes, but its header promises 730144440328"}));
+    EXPECT_EQ(state.capture.store.count(), 0u);
+    EXPECT_TRUE(state.filter.conditions.empty());
+    EXPECT_FALSE(state.capture.capturing);
+}
+
+TEST_F(CaptureDocumentFileTest, WhatIsNotARegularFileIsRefusedAtOnce) {
+    const FifoWithoutWriter fifo(dir.file("bus.log"));
+    ASSERT_TRUE(fifo.made());
+    const struct {
+        const char* name;
+        std::string path;
+        const char* reason;
+    } rows[] = {
+        {"FIFO without a writer", fifo.path(), "not a regular file"},
+        {"character device", "/dev/zero", "not a regular file"},
+        {"folder", dir.path(), "Is a directory"},
+    };
+    for (const auto& row : rows) {
+        const auto opened = fifo.call([&] { return OpenedCapture::open(row.path); });
+        ASSERT_TRUE(opened) << row.name << ": waited for a writer";
+        EXPECT_EQ(errorOf(*opened), (Error{strings::kCannotReadFile, row.reason})) << row.name;
+    }
 }
 
 TEST_F(CaptureDocumentFileTest, FailedSaveLeavesTheTargetAndTheDocumentUnsaved) {

@@ -230,6 +230,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "82 bytes, but its header promises 987842478028"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(CaptureFileTest, AnAutomationListOfMoreThanEightItemsIsDamaged) {
+    const auto withItems = [](uint32_t count) {
+        return headerBytes(1.0f, 0, 0, count).zeros(22 * count).append(defaultManualBufferBytes()).str();
+    };
+    auto eight = CaptureFileReader::open(put(withItems(8)));
+    ASSERT_TRUE(eight) << eight.error().text;
+    EXPECT_EQ(eight->autoItemCount(), 8u);
+    EXPECT_EQ(errorOf(CaptureFileReader::open(put(withItems(9)))),
+              (Error{strings::kDamagedFile, "it promises 9 automation items; the list holds at most 8"}));
+}
+
 TEST_F(CaptureFileTest, ReportsAFileThatCannotBeRead) {
     EXPECT_EQ(errorOf(CaptureFileReader::open(dir.file("missing.orx"))),
               (Error{strings::kCannotReadFile, "No such file or directory"}));

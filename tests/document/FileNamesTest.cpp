@@ -29,3 +29,11 @@ TEST(FileNames, AnEmptyFileNamedInCapitalsAsALogOpensAsAnEmptyLog) {
     ASSERT_TRUE(opened) << opened.error().text;
     EXPECT_TRUE(opened->isCandumpLog());
 }
+
+TEST(FileNames, ALogAfterAByteOrderMarkOpensAsALogWhateverItsName) {
+    TempDir dir;
+    TempDir::write(dir.file("bus.txt"), "\xEF\xBB\xBF\r\n(1700000000.000000) can0 123#11\r\n");
+    auto opened = OpenedCapture::open(dir.file("bus.txt"));
+    ASSERT_TRUE(opened) << opened.error().text;
+    EXPECT_TRUE(opened->isCandumpLog());
+}

@@ -36,12 +36,12 @@ QComboBox* addList(QGridLayout* grid, int labelNumber, const char* objectName) {
 
 }  // namespace
 
-CDeviceSetupDlg::CDeviceSetupDlg(DeviceSettings& device, bool& autoDataLoaded, std::string settingsPath,
+CDeviceSetupDlg::CDeviceSetupDlg(DeviceSettings& device, bool& autoDataLoaded, const std::string& settingsPath,
                                  MessageSink& messages, QWidget* parent)
     : QDialog(parent),
       device_(device),
       autoDataLoaded_(autoDataLoaded),
-      settingsPath_(std::move(settingsPath)),
+      settingsFiles_(settingsFiles(settingsPath)),
       messages_(messages),
       adapterPoll_(new QTimer(this)) {
     setWindowTitle(tableText(strings::kSetupTitle));
@@ -65,7 +65,7 @@ CDeviceSetupDlg::CDeviceSetupDlg(DeviceSettings& device, bool& autoDataLoaded, s
 
     connect(adapterPoll_, &QTimer::timeout, this, &CDeviceSetupDlg::pollAdapter);
     adapterPoll_->start(kAdapterPollMs);
-    stored_ = readDeviceSetup(settingsPath_);
+    stored_ = readDeviceSetup(settingsFiles_.readPath);
     presetLists();
 }
 
@@ -94,7 +94,7 @@ void CDeviceSetupDlg::applySettings() {
         return SetKESH(0, uint32_t(settings.baudRate), uint32_t(settings.workMode), uint32_t(settings.frameType)) != 0;
     };
     const QWidget* owner = this;
-    if (applyDeviceSetup(chosenSettings(selection, stored_), device_, autoDataLoaded_, setKesh, settingsPath_,
+    if (applyDeviceSetup(chosenSettings(selection, stored_), device_, autoDataLoaded_, setKesh, settingsFiles_,
                          messages_, owner))
         accept();
 }

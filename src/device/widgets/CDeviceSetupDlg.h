@@ -19,9 +19,11 @@ class CDeviceSetupDlg : public QDialog {
 
 public:
     // `autoDataLoaded` is the main window's flag for downloaded automation
-    // frames, which OK clears.
-    CDeviceSetupDlg(DeviceSettings& device, bool& autoDataLoaded, std::string settingsPath, MessageSink& messages,
-                    QWidget* parent = nullptr);
+    // frames, which OK clears. `settingsPath` is Configure.ini beside the
+    // executable; where the settings are read and written is decided as the
+    // dialog opens (settingsFiles).
+    CDeviceSetupDlg(DeviceSettings& device, bool& autoDataLoaded, const std::string& settingsPath,
+                    MessageSink& messages, QWidget* parent = nullptr);
 
 public slots:
     // Asks the adapter whether it answers (KESH_INIT); runs every second.
@@ -35,7 +37,7 @@ private:
 
     DeviceSettings& device_;
     bool& autoDataLoaded_;
-    const std::string settingsPath_;
+    const SettingsFiles settingsFiles_;
     MessageSink& messages_;
     StoredDeviceSetup stored_;  // as read at opening
 

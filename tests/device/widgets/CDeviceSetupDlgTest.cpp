@@ -6,6 +6,7 @@
 #include "driver/KeshApi.h"
 #include "support/PushButtons.h"
 #include "support/QStringPrinting.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDir.h"
 
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <tuple>
 
@@ -164,4 +166,22 @@ TEST_F(CDeviceSetupDlgTest, CancelAppliesAndWritesNothing) {
     EXPECT_EQ(device.baudRate, 0);
     EXPECT_TRUE(autoDataLoaded);
     EXPECT_EQ(TempDir::read(path), "[DeviceSetup]\nBaud Rate=125\n");
+}
+
+TEST_F(CDeviceSetupDlgTest, SettingsThatCannotBeWrittenWhereTheyAreAreSavedForTheUserWithAWord) {
+    // A folder in the file's place: no one may write it, root included.
+    std::filesystem::create_directory(path);
+    ScopedEnvironment xdg("XDG_CONFIG_HOME", dir.file("config").c_str());
+    open(std::nullopt);
+    EXPECT_EQ(list("baudRate")->currentText(), "500") << "what cannot be read presets the defaults";
+    button("OK")->click();
+
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    const std::string userPath = dir.file("config/Vorelin/Configure.ini");
+    EXPECT_EQ(TempDir::read(userPath),
+              "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=0\r\nBaud Rate=500\r\nFrame Type=0\r\n");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].number, 9361);
+    EXPECT_EQ(messages.shown()[0].owner, static_cast<const QWidget*>(dialog.get()));
 }
