@@ -2,13 +2,13 @@
 
 #include "cli/CliSupport.h"
 #include "cli/OptionValues.h"
+#include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
 #include "cli/TimedCapture.h"
 #include "driver/Backend.h"
 
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -22,7 +22,8 @@ constexpr std::string_view kUsage =
     "frame store, then prints three lines:\n"
     "  generated N  (frames other nodes put on the bus while capturing)\n"
     "  stored N     (frames in the store)\n"
-    "  lost N       (frames dropped by the adapter or refused by the store)\n"
+    "  lost N       (frames dropped by the adapter, refused by the store or left\n"
+    "                in the adapter when receiving from it failed)\n"
     "\n"
     "Options:\n"
     "  --seconds N         (capture time, up to 86400; fractions allowed)\n"
@@ -45,7 +46,7 @@ private:
     int count_ = 0;
 };
 
-int runCapture(const cli::Arguments& arguments) {
+int runCapture(const cli::Arguments& arguments, cli::StandardOutput& output) {
     const auto seconds = cli::decimalValue(arguments, "--seconds", 0.0, 86400.0);
     if (!seconds)
         return cli::kExitUsage;
@@ -69,9 +70,17 @@ int runCapture(const cli::Arguments& arguments) {
         cli::reportError(kName, report.error().text);
         return cli::kExitFailure;
     }
-    std::printf("generated %llu\nstored %llu\nlost %llu\n", (unsigned long long)report->framesOnBus,
-                (unsigned long long)report->framesStored, (unsigned long long)report->framesLost);
-    return messages.count() == 0 ? cli::kExitOk : cli::kExitFailure;
+    output.print("generated " + std::to_string(report->framesOnBus) + "\nstored " +
+                 std::to_string(report->framesStored) + "\nlost " + std::to_string(report->framesLost) + "\n");
+    if (messages.count() > 0)
+        return cli::kExitFailure;
+    // After a failed start every RecvData fails too; the start is the cause told.
+    if (report->failedReceiveCalls > 0) {
+        cli::reportError(kName, "receiving from the adapter failed " + std::to_string(report->failedReceiveCalls) +
+                                    " times");
+        return cli::kExitFailure;
+    }
+    return cli::kExitOk;
 }
 
 constexpr cli::Option kOptions[] = {

@@ -3,11 +3,11 @@
 #include "cli/CaptureInput.h"
 #include "cli/CliSupport.h"
 #include "cli/OptionValues.h"
+#include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
 #include "protocol/FrameSyntax.h"
 #include "views/DataListCells.h"
 
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +15,6 @@
 namespace {
 
 constexpr std::string_view kName = "vorelin-cli cells";
-constexpr std::size_t kFlushBytes = 1 << 20;
 
 constexpr std::string_view kUsage =
     "Usage: vorelin-cli cells --protocol can|devicenet|canopen FRAME...\n"
@@ -41,25 +40,23 @@ constexpr std::string_view kUsage =
     "Exit status: 0 on success, 1 when FILE cannot be read, 2 for bad usage,\n"
     "a malformed FRAME or a malformed FILE (then nothing is printed on stdout).\n";
 
-int printFileRows(Protocol protocol, const std::string& path) {
+int printFileRows(Protocol protocol, const std::string& path, cli::StandardOutput& output) {
     CaptureInput input;
     if (const int status = loadCaptureInput(kName, path, input); status != cli::kExitOk)
         return status;
     const CaptureState& capture = input.state->capture;
     std::string text;
-    for (uint32_t row = 0; row < capture.rows.count(); ++row) {
+    // Once the output has failed, the rest of a million rows would reach no one.
+    for (uint32_t row = 0; row < capture.rows.count() && !output.hasFailed(); ++row) {
+        text.clear();
         appendDataListRow(protocol, row, capture.store.at(capture.rows.at(row)), text);
         text += '\n';
-        if (text.size() >= kFlushBytes) {
-            std::fwrite(text.data(), 1, text.size(), stdout);
-            text.clear();
-        }
+        output.print(text);
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
     return cli::kExitOk;
 }
 
-int runCells(const cli::Arguments& arguments) {
+int runCells(const cli::Arguments& arguments, cli::StandardOutput& output) {
     const auto protocol = cli::protocolValue(arguments);
     if (!protocol)
         return cli::kExitUsage;
@@ -68,7 +65,7 @@ int runCells(const cli::Arguments& arguments) {
     if (inputPath && !frames.empty())
         return cli::reportUsageError(arguments, "give FRAMEs or --in FILE, not both");
     if (inputPath)
-        return printFileRows(*protocol, std::string(*inputPath));
+        return printFileRows(*protocol, std::string(*inputPath), output);
     if (frames.empty())
         return cli::reportUsageError(arguments, "missing FRAME (see --help)");
 
@@ -87,7 +84,7 @@ int runCells(const cli::Arguments& arguments) {
         appendDataListRow(*protocol, uint32_t(row), records[row], text);
         text += '\n';
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    output.print(text);
     return cli::kExitOk;
 }
 

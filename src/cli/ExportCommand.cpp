@@ -56,7 +56,7 @@ int reportIfFailed(std::string_view command, const std::string& path, const Resu
     return cli::captureFileExitStatus(written.error());
 }
 
-int runExport(const cli::Arguments& arguments) {
+int runExport(const cli::Arguments& arguments, cli::StandardOutput&) {
     const auto protocol = cli::protocolValue(arguments);
     if (!protocol)
         return cli::kExitUsage;
@@ -70,11 +70,13 @@ int runExport(const cli::Arguments& arguments) {
     return reportIfFailed(kExportName, out, exportShownRows(out, *format, *protocol, input.state->capture, {}));
 }
 
-int runConvert(const cli::Arguments& arguments) {
+int runConvert(const cli::Arguments& arguments, cli::StandardOutput&) {
     const std::string in(arguments.positionals[0]), out(arguments.positionals[1]);
     const bool toCapture = isCaptureFileName(out);
-    if (!toCapture && !isCandumpLogName(out))
-        return cli::reportUsageError(arguments, out + ": expected a name ending in .orx or .log");
+    if (!toCapture && !isCandumpLogName(out)) {
+        cli::reportFileError(kConvertName, out, "expected a name ending in .orx or .log");
+        return cli::kExitUsage;
+    }
     CaptureInput input;
     if (const int status = loadCaptureInput(kConvertName, in, input); status != cli::kExitOk)
         return status;
@@ -82,7 +84,7 @@ int runConvert(const cli::Arguments& arguments) {
         return reportIfFailed(kConvertName, out, saveCaptureDocument(out, *input.state, input.document, {}));
     auto writer = AtomicFileWriter::create(out);
     if (!writer) {
-        cli::reportError(kConvertName, out + ": " + writer.error().text);
+        cli::reportFileError(kConvertName, out, writer.error().text);
         return cli::kExitFailure;
     }
     return reportIfFailed(kConvertName, out, writeCandumpLog(*writer, input.state->capture.store, {}));

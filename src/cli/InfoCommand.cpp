@@ -1,11 +1,11 @@
 #include "cli/InfoCommand.h"
 
 #include "cli/CliSupport.h"
+#include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
 #include "document/CaptureFileReader.h"
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -35,7 +35,7 @@ std::string shortestFloat(float value) {
     return std::string(text, end);
 }
 
-int runInfo(const cli::Arguments& arguments) {
+int runInfo(const cli::Arguments& arguments, cli::StandardOutput& output) {
     const std::string_view path = arguments.positionals.front();
     const auto file = CaptureFileReader::open(std::string(path));
     if (!file) {
@@ -65,7 +65,7 @@ int runInfo(const cli::Arguments& arguments) {
         {"auto_items", std::to_string(file->autoItemCount())},
     };
     for (const auto& [name, value] : fields)
-        std::printf("%s %s\n", name, value.c_str());
+        output.print(std::string(name) + ' ' + value + '\n');
     return cli::kExitOk;
 }
 

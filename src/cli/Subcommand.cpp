@@ -1,10 +1,10 @@
 #include "cli/Subcommand.h"
 
 #include "cli/CliSupport.h"
+#include "cli/StandardOutput.h"
 
 #include <algorithm>
 #include <cassert>
-#include <cstdio>
 #include <string>
 
 namespace cli {
@@ -99,11 +99,13 @@ int runSubcommand(const Subcommand& subcommand, const std::vector<std::string_vi
         reportError(subcommand.name, arguments.error().text);
         return kExitUsage;
     }
-    if (arguments->helpRequested) {
-        std::fwrite(subcommand.usage.data(), 1, subcommand.usage.size(), stdout);
-        return kExitOk;
-    }
-    return subcommand.run(*arguments);
+    StandardOutput output;
+    int status = kExitOk;
+    if (arguments->helpRequested)
+        output.print(subcommand.usage);
+    else
+        status = subcommand.run(*arguments, output);
+    return output.finish(subcommand.name, status);
 }
 
 int reportUsageError(const Arguments& arguments, std::string_view message) {

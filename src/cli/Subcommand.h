@@ -39,6 +39,7 @@ struct Positionals {
 };
 
 struct Subcommand;
+class StandardOutput;
 
 // What a subcommand was given. The texts point into the argument list read.
 struct Arguments {
@@ -60,7 +61,8 @@ struct Subcommand {
     std::string_view usage;    // what -h and --help print
     std::span<const Option> options;
     Positionals positionals;
-    int (*run)(const Arguments&);  // answers the exit status
+    // Prints its results through `output` only; answers the exit status.
+    int (*run)(const Arguments&, StandardOutput& output);
 };
 
 // Reads `args`, the arguments after the subcommand's name, as `subcommand`
@@ -72,6 +74,7 @@ Result<Arguments> parseArguments(const Subcommand& subcommand, const std::vector
 
 // Prints the usage on stdout (exit 0), reports a fault as
 // "vorelin-cli SUB: message" on stderr (exit 2), or runs the subcommand.
+// Either way a failed write to stdout is told, and a success becomes exit status 1.
 int runSubcommand(const Subcommand& subcommand, const std::vector<std::string_view>& args);
 
 // Reports a fault of usage found by the subcommand itself, in the same

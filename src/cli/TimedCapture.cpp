@@ -46,6 +46,9 @@ Result<TimedCaptureReport> runTimedCapture(const TimedCaptureOptions& options, M
     const vorelin::driver::AdapterStats stats = vorelin::driver::currentBackend()->stats();
     report.framesOnBus = stats.framesOnBus;
     report.framesStored = capture.store.count();
-    report.framesLost = stats.framesDropped + capture.store.refusedCount();
+    // Whatever the FIFO still holds after the drain could not be fetched (a
+    // failing RecvData): it never reaches the store, so it is lost.
+    report.framesLost = stats.framesDropped + stats.framesQueued + capture.store.refusedCount();
+    report.failedReceiveCalls = capture.failedReceiveCalls.load(std::memory_order_relaxed);
     return report;
 }

@@ -23,7 +23,8 @@ struct TimedCaptureOptions {
 struct TimedCaptureReport {
     uint64_t framesOnBus = 0;  // what other nodes put on the bus while capturing
     uint64_t framesStored = 0;
-    uint64_t framesLost = 0;   // dropped by the adapter's FIFO or refused by the store
+    uint64_t framesLost = 0;   // dropped by the adapter's FIFO, refused by the store or never handed over
+    uint64_t failedReceiveCalls = 0;  // RecvData calls that failed; frames then stay in the adapter
     std::chrono::nanoseconds receiveCpuTime{0};  // the receive timer thread's
     uint64_t lateTicks = 0;  // receive ticks skipped because the thread woke too late
     std::chrono::nanoseconds elapsed{0};

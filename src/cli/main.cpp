@@ -5,8 +5,10 @@
 #include "cli/CliSupport.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -24,14 +26,14 @@ std::string_view wordOf(const cli::Subcommand& subcommand) {
     return subcommand.name.substr(subcommand.name.rfind(' ') + 1);
 }
 
-void printUsage(std::FILE* stream) {
-    std::fputs("Usage: vorelin-cli SUBCOMMAND [options]\n\nSubcommands:\n", stream);
+std::string usage() {
+    std::string text = "Usage: vorelin-cli SUBCOMMAND [options]\n\nSubcommands:\n";
     for (const cli::Subcommand* subcommand : kSubcommands) {
-        const std::string_view word = wordOf(*subcommand);
-        std::fprintf(stream, "  %-10.*s(%.*s)\n", int(word.size()), word.data(), int(subcommand->summary.size()),
-                     subcommand->summary.data());
+        std::string word(wordOf(*subcommand));
+        word.resize(std::max<std::size_t>(word.size(), 10), ' ');  // a column ten wide
+        text += "  " + word + "(" + std::string(subcommand->summary) + ")\n";
     }
-    std::fputs("\nRun 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n", stream);
+    return text + "\nRun 'vorelin-cli SUBCOMMAND --help' for a subcommand's options.\n";
 }
 
 }  // namespace
@@ -39,14 +41,15 @@ void printUsage(std::FILE* stream) {
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
-        printUsage(stderr);
+        std::fputs(usage().c_str(), stderr);
         return cli::kExitUsage;
     }
     const std::string_view word = args.front();
     args.erase(args.begin());
     if (word == "--help" || word == "-h") {
-        printUsage(stdout);
-        return cli::kExitOk;
+        cli::StandardOutput output;
+        output.print(usage());
+        return output.finish("vorelin-cli", cli::kExitOk);
     }
     for (const cli::Subcommand* subcommand : kSubcommands) {
         if (wordOf(*subcommand) == word)

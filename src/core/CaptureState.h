@@ -18,6 +18,10 @@ struct CaptureState {
     std::atomic<bool> capturing{false};
     // A record or setting changed since the last save; set by both threads.
     std::atomic<bool> dataChanged{false};
+    // RecvData calls that failed while capturing: counted by the receive
+    // thread, read from any thread, so that an adapter failing during a
+    // capture is told rather than taken for a quiet bus.
+    std::atomic<uint64_t> failedReceiveCalls{0};
     // The application's twin of the document's clearing flag: set only while
     // Clear All runs, so that no classification pass sees a half-cleared capture.
     bool clearing = false;

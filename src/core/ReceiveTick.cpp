@@ -29,7 +29,11 @@ ReceiveTickResult runReceiveTick(CaptureState& capture) {
         uint32_t unused1 = 0, unused2 = 0;
         int32_t count = 0;
         ++result.calls;
-        if (RecvData(&unused1, &unused2, &count, buffer) != 1 || count <= 0)
+        if (RecvData(&unused1, &unused2, &count, buffer) != 1) {
+            capture.failedReceiveCalls.fetch_add(1, std::memory_order_relaxed);
+            break;
+        }
+        if (count <= 0)
             break;
         // The buffer holds 18 records; a driver claiming more is not believed.
         const uint32_t received = uint32_t(std::min<int32_t>(count, kRecvBufferRecords));

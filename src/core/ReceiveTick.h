@@ -17,5 +17,6 @@ struct ReceiveTickResult {
 // full bus load. 64 batches (1152 frames) drain any FIFO a real adapter has.
 constexpr uint32_t kMaxReceiveCallsPerTick = 64;
 
-// Does nothing while the capture is stopped. Runs on the receive thread.
+// Does nothing while the capture is stopped. Runs on the receive thread. A
+// failed RecvData ends the tick and is counted in the capture's failedReceiveCalls.
 ReceiveTickResult runReceiveTick(CaptureState& capture);

@@ -4,11 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <regex>
 
 namespace {
 
 CommandOutput cli(const std::string& arguments) { return runCommand(VORELIN_CLI_PATH, arguments); }
+
+struct CaptureCounts {
+    unsigned long generated = 0, stored = 0, lost = 0;
+};
+
+// The three lines capture prints, or nothing when they are not all there.
+std::optional<CaptureCounts> countsOf(const std::string& out) {
+    std::smatch m;
+    if (!std::regex_match(out, m, std::regex("generated (\\d+)\nstored (\\d+)\nlost (\\d+)\n")))
+        return std::nullopt;
+    return CaptureCounts{std::stoul(m[1]), std::stoul(m[2]), std::stoul(m[3])};
+}
 
 }  // namespace
 
@@ -16,11 +29,26 @@ TEST(CliCapture, CountsEveryFrameTheAdapterSaw) {
     const CommandOutput run = cli("capture --seconds 0.3 --adapter sim:rate=3000");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    std::smatch m;
-    ASSERT_TRUE(std::regex_match(run.out, m, std::regex("generated (\\d+)\nstored (\\d+)\nlost (\\d+)\n"))) << run.out;
-    const unsigned long generated = std::stoul(m[1]), stored = std::stoul(m[2]), lost = std::stoul(m[3]);
-    EXPECT_GT(stored, 0u);
-    EXPECT_EQ(generated, stored + lost);
+    const auto counts = countsOf(run.out);
+    ASSERT_TRUE(counts) << run.out;
+    EXPECT_GT(counts->stored, 0u);
+    EXPECT_EQ(counts->generated, counts->stored + counts->lost);
+}
+
+// The adapter's FIFO (512 frames) fills up and stays full: what it holds at
+// the end is lost as surely as what it dropped.
+TEST(CliCapture, FailingReceiveIsToldAndEveryFrameStillCounted) {
+    const CommandOutput run = cli("capture --seconds 0.5 --adapter sim:fail=RecvData");
+    EXPECT_EQ(run.status, 1);
+    const std::string prefix = "vorelin-cli capture: receiving from the adapter failed ";
+    EXPECT_TRUE(run.err.starts_with(prefix) && run.err.ends_with(" times\n") &&
+                run.err.find('\n') == run.err.size() - 1)
+        << run.err;
+    const auto counts = countsOf(run.out);
+    ASSERT_TRUE(counts) << run.out;
+    EXPECT_GT(counts->generated, 512u);
+    EXPECT_EQ(counts->stored, 0u);
+    EXPECT_EQ(counts->lost, counts->generated);
 }
 
 TEST(CliCapture, RefusalsNameTheirCauseAndExitStatus) {
@@ -57,6 +85,7 @@ TEST(CliCapture, RefusalsNameTheirCauseAndExitStatus) {
 TEST(CliCapture, FailingAdapterStartIsToldButCountsStillPrinted) {
     const CommandOutput run = cli("capture --seconds 0.1 --adapter sim:fail=RunKESH");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "vorelin-cli capture: Can't run device,\nPlease try it again.\n");
+    // The string-table text is two lines in a message box, one line here.
+    EXPECT_EQ(run.err, "vorelin-cli capture: Can't run device, Please try it again.\n");
     EXPECT_EQ(run.out, "generated 0\nstored 0\nlost 0\n");
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-int runNothing(const cli::Arguments&) { return 0; }
+int runNothing(const cli::Arguments&, cli::StandardOutput&) { return 0; }
 
 constexpr cli::Option kToolOptions[] = {
     {"--mode", cli::OptionKind::requiredValue},

@@ -1,6 +1,7 @@
 #include "core/ReceiveTick.h"
 
 #include "core/CaptureState.h"
+#include "driver/SimAdapter.h"
 #include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
 #include "support/Frames.h"
@@ -91,4 +92,19 @@ TEST_F(ReceiveTickTest, ALengthBeyondEightBytesReadsNoFurther) {
     ASSERT_EQ(capture.store.count(), 2u);
     EXPECT_EQ(capture.store.at(0).frame.data[7], 8);
     EXPECT_EQ(capture.store.at(1).frame.identifier, 0x334u) << "the next record is untouched";
+}
+
+TEST(ReceiveTickFailure, EachFailedReceiveEndsItsTickAndIsCounted) {
+    auto adapter = std::make_shared<vorelin::driver::SimAdapter>();
+    vorelin::driver::installBackend(adapter);
+    ASSERT_TRUE(adapter->open() && adapter->start());
+    CaptureState capture;
+    capture.capturing = true;
+    runReceiveTick(capture);
+    EXPECT_EQ(capture.failedReceiveCalls, 0u) << "an adapter with little or nothing to hand over has not failed";
+
+    adapter->setCallFailing(vorelin::driver::KeshCall::recvData, true);
+    EXPECT_EQ(runReceiveTick(capture).calls, 1u);
+    EXPECT_EQ(runReceiveTick(capture).calls, 1u);
+    EXPECT_EQ(capture.failedReceiveCalls, 2u);
 }
