@@ -1,6 +1,7 @@
 #include "app/widgets/CMonitorApp.h"
 
 #include "app/RecentFileList.h"
+#include "app/RuntimeFolder.h"
 #include "app/widgets/AppEnvironment.h"
 #include "app/widgets/CMainFrame.h"
 #include "app/widgets/LaterCopyRequests.h"
@@ -17,10 +18,11 @@
 #include "document/ProgramState.h"
 #include "driver/Backend.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -60,6 +62,9 @@ std::optional<int> CMonitorApp::answerHelpOrVersion(int& argc, char** argv) {
 }
 
 CMonitorApp::CMonitorApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // A save to a FIFO whose reader leaves must fail with a message, not end
+    // the program and its unsaved capture.
+    std::signal(SIGPIPE, SIG_IGN);
     describeApplication();
     setWindowIcon(applicationIcon());
     ComboBoxAccessible::install();
@@ -85,7 +90,15 @@ int CMonitorApp::run() {
     const QString adapterDescription = QString::fromStdString((*backend)->description());
     vorelin::driver::installBackend(std::move(*backend));
 
-    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), applicationName());
+    const Result<RuntimeFolder> runtimeFolder = chooseRuntimeFolder(RuntimeFolderInputs::ofThisProcess());
+    if (!runtimeFolder) {
+        reportError(QStringLiteral("cannot make sure that only one copy runs: %1")
+                        .arg(QFile::decodeName(runtimeFolder.error().text.c_str())));
+        return kExitFailure;
+    }
+    if (!runtimeFolder->notice.empty())
+        reportError(QFile::decodeName(runtimeFolder->notice.c_str()));
+    SingleInstance instance(QFile::decodeName(runtimeFolder->path.c_str()), applicationName());
     SingleInstance::Claim claim = instance.claim();
     if (claim == SingleInstance::Claim::laterCopy) {
         if (instance.handOverToFirstCopy(file))
@@ -94,6 +107,8 @@ int CMonitorApp::run() {
         // this copy to claim; this copy then carries on as the first.
         claim = instance.claim();
     }
+    if (claim != SingleInstance::Claim::unavailable && !instance.channelError().isEmpty())
+        reportError(instance.channelError());
     switch (claim) {
     case SingleInstance::Claim::laterCopy:
         // A window that did not come forward is not worth a word; a file

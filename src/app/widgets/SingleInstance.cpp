@@ -1,9 +1,15 @@
 #include "app/widgets/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
 #include <QtEndian>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <optional>
 
@@ -24,6 +30,10 @@ constexpr int kConnectWaitMs = 2000;
 constexpr int kAnswerWaitMs = 10000;
 // A later copy that never finishes its request does not keep a socket open.
 constexpr int kRequestWaitMs = 10000;
+
+// A socket's address holds its path and a closing NUL; Qt keeps one more
+// byte, for the leading NUL of a name outside the file system.
+constexpr qsizetype kMaxSocketPathBytes = sizeof(sockaddr_un::sun_path) - 2;
 
 QByteArray encodeRequest(const QString& absoluteFilePath) {
     const QByteArray path = absoluteFilePath.toUtf8();
@@ -58,6 +68,8 @@ SingleInstance::SingleInstance(const QString& directory, const QString& name, QO
     // Only a lock whose holder has died may be taken over, however long the
     // first copy has been running.
     lock_.setStaleLockTime(0);
+    if (QFile::encodeName(socketPath_).size() > kMaxSocketPathBytes)
+        channelError_ = QStringLiteral("the runtime folder's path is too long for a socket: %1").arg(directory);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection())
             acceptLaterCopy(socket);
@@ -67,11 +79,28 @@ SingleInstance::SingleInstance(const QString& directory, const QString& name, QO
 SingleInstance::Claim SingleInstance::claim() {
     if (!lock_.tryLock(0))
         return lock_.error() == QLockFile::LockFailedError ? Claim::laterCopy : Claim::unavailable;
-    // A socket left by a copy that died would refuse the listen.
-    QLocalServer::removeServer(socketPath_);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(socketPath_);
+    listenForLaterCopies();
     return Claim::firstCopy;
+}
+
+void SingleInstance::listenForLaterCopies() {
+    if (!channelError_.isEmpty())
+        return;
+    const QByteArray path = QFile::encodeName(socketPath_);
+    struct stat status {};
+    if (::lstat(path.constData(), &status) == 0) {
+        // Listening would replace whatever holds the name; only a socket,
+        // which under the lock a copy that died left, is ours to remove.
+        if (!S_ISSOCK(status.st_mode)) {
+            channelError_ = QStringLiteral("cannot listen for later copies: %1 is not a socket").arg(socketPath_);
+            return;
+        }
+        ::unlink(path.constData());
+    }
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_.listen(socketPath_))
+        channelError_ =
+            QStringLiteral("cannot listen for later copies: %1: %2").arg(socketPath_, server_.errorString());
 }
 
 QString SingleInstance::lockError() const {
