@@ -27,6 +27,13 @@ std::string baudRatePaneText(const DeviceSettings& device) {
     return strings::format(strings::kBaudRateKbps, {std::to_string(device.baudRate)});
 }
 
+std::string groupedByThousands(uint64_t number) {
+    std::string digits = std::to_string(number);
+    for (auto at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, ',');
+    return digits;
+}
+
 }  // namespace
 
 StatusPaneTexts initialStatusPaneTexts() {
@@ -37,4 +44,11 @@ StatusPaneTexts refreshedStatusPaneTexts(const StatusPaneTexts& shown, Protocol 
     return {protocolPaneText(protocol, shown.protocol),
             tableString(device.frameType == 1 ? strings::kStandardFrames : strings::kExtendedFrames),
             baudRatePaneText(device)};
+}
+
+std::string messagePaneText(uint64_t framesLost) {
+    if (framesLost == 0)
+        return tableString(strings::kIdlePrompt);
+    return strings::format(framesLost == 1 ? strings::kOneFrameLost : strings::kFramesLost,
+                           {groupedByThousands(framesLost)});
 }

@@ -1,7 +1,8 @@
-// StatusPanes.h: the texts of the status bar's Protocol, Frame and Baud Rate
-// panes, refreshed on every tick of the main window.
+// StatusPanes.h: the texts of the status bar's panes (the message pane, then
+// Protocol, Frame and Baud Rate), refreshed on every tick of the main window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct DeviceSettings;
@@ -18,3 +19,7 @@ StatusPaneTexts initialStatusPaneTexts();
 
 // With no protocol chosen the Protocol pane keeps what it showed.
 StatusPaneTexts refreshedStatusPaneTexts(const StatusPaneTexts& shown, Protocol protocol, const DeviceSettings& device);
+
+// "Ready", or how many frames the capture lost, grouped by thousands
+// ("1,658 frames lost").
+std::string messagePaneText(uint64_t framesLost);

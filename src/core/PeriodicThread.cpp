@@ -37,8 +37,9 @@ NextDeadline nextDeadline(int64_t previousNs, int64_t nowNs, int64_t periodNs) {
     return {next + missed * periodNs, uint64_t(missed)};
 }
 
-PeriodicThread::PeriodicThread(std::chrono::nanoseconds period, std::function<void()> tick)
-    : period_(period), tick_(std::move(tick)) {}
+PeriodicThread::PeriodicThread(std::chrono::nanoseconds period, std::function<void()> tick,
+                               std::function<void()> prepare)
+    : period_(period), tick_(std::move(tick)), prepare_(std::move(prepare)) {}
 
 PeriodicThread::~PeriodicThread() { stop(); }
 
@@ -67,6 +68,8 @@ std::chrono::nanoseconds PeriodicThread::cpuTime() const {
 }
 
 void PeriodicThread::run() {
+    if (prepare_)
+        prepare_();
     const int64_t period = period_.count();
     int64_t deadline = monotonicNs() + period;
     while (!stopRequested_.load(std::memory_order_relaxed)) {

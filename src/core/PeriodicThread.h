@@ -18,9 +18,12 @@ struct NextDeadline {
 // still lies ahead of `nowNs`, and how many grid points were passed over.
 NextDeadline nextDeadline(int64_t previousNs, int64_t nowNs, int64_t periodNs);
 
+// Threads: start, stop and cpuTime from one owning thread. `prepare` runs on
+// the periodic thread once per start, before its first tick. The tick counts
+// may be read from any thread while it runs.
 class PeriodicThread {
 public:
-    PeriodicThread(std::chrono::nanoseconds period, std::function<void()> tick);
+    PeriodicThread(std::chrono::nanoseconds period, std::function<void()> tick, std::function<void()> prepare = {});
     ~PeriodicThread();  // stops and joins
     PeriodicThread(const PeriodicThread&) = delete;
     PeriodicThread& operator=(const PeriodicThread&) = delete;
@@ -42,6 +45,7 @@ private:
 
     const std::chrono::nanoseconds period_;
     const std::function<void()> tick_;
+    const std::function<void()> prepare_;
     std::thread thread_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<uint64_t> ticks_{0};

@@ -93,6 +93,8 @@ constexpr int kProtocolDeviceNet = 9255;
 constexpr int kProtocolCanopen = 9256;
 constexpr int kChartFont = 9257;
 constexpr int kChartPlaceholder = 9258;
+constexpr int kFramesLost = 9259;
+constexpr int kOneFrameLost = 9260;
 
 constexpr int kNewTitle = 9300;
 constexpr int kNewDisplayMode = 9301;

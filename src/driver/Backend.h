@@ -47,6 +47,9 @@ public:
     virtual bool startCyclic() = 0;                                                  // RunMultiData
     virtual bool stopCyclic() = 0;                                                   // StopMultiData
 
+    // Threads: from any thread, also while RecvData runs on the receive
+    // thread (the window reads the drops on every tick). Between two starts
+    // of the adapter its counts of frames only grow.
     virtual AdapterStats stats() = 0;
     // The selector this backend was made from, for About boxes and reports.
     virtual std::string description() const = 0;

@@ -49,3 +49,29 @@ TEST(PeriodicThread, StopReturnsAfterTheRunningTickAndStartIsIdempotent) {
     EXPECT_EQ(uint64_t(afterStop), thread.tickCount());
     EXPECT_GT(thread.cpuTime().count(), 0);
 }
+
+TEST(PeriodicThread, PrepareRunsOnItsThreadOncePerStartBeforeTheFirstTick) {
+    std::atomic<int> prepared{0};
+    std::atomic<uint64_t> ticksWhenPrepared{0};
+    std::thread::id preparedOn, tickedOn;
+    PeriodicThread* self = nullptr;
+    PeriodicThread thread(
+        std::chrono::milliseconds(1), [&] { tickedOn = std::this_thread::get_id(); },
+        [&] {
+            ticksWhenPrepared = self->tickCount();
+            preparedOn = std::this_thread::get_id();
+            ++prepared;
+        });
+    self = &thread;
+    for (int start = 1; start <= 2; ++start) {
+        const uint64_t before = thread.tickCount();
+        thread.start();
+        while (thread.tickCount() < before + 3)
+            std::this_thread::yield();
+        thread.stop();
+        EXPECT_EQ(prepared, start);
+        EXPECT_EQ(ticksWhenPrepared, before) << "start " << start;
+    }
+    EXPECT_EQ(preparedOn, tickedOn);
+    EXPECT_NE(preparedOn, std::this_thread::get_id());
+}

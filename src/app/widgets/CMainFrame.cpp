@@ -19,6 +19,7 @@
 #include "device/widgets/CDeviceSetupDlg.h"
 #include "dialogs/TableText.h"
 #include "document/ProgramState.h"
+#include "driver/Backend.h"
 #include "driver/KeshApi.h"
 #include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
@@ -41,6 +42,8 @@ constexpr int kTickIntervalMs = 800;
 constexpr int kStatusPaneMinimumWidth = 50;
 
 QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+uint64_t adapterFramesDropped() { return vorelin::driver::currentBackend()->stats().framesDropped; }
 
 // A pane is heard by the text it shows, but Qt tells a screen reader nothing
 // when a label's text changes; the pane says so itself.
@@ -110,7 +113,8 @@ void CMainFrame::createToolbar() {
 }
 
 void CMainFrame::createStatusBar() {
-    readyPane_ = new QLabel(tableText(strings::kIdlePrompt));
+    readyPane_ = new QLabel(qtext(messagePaneText(0)));
+    readyPane_->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(readyPane_, 1);
     const struct {
         QLabel** pane;
@@ -156,7 +160,7 @@ void CMainFrame::connectCommands() {
     actions_->setHandler(kFont, [this] { chooseFont(); });
     actions_->setHandler(kGridLines, [this] { dataListView()->toggleGridLines(); });
     actions_->setHandler(kCapture, [this] { capture(); });
-    actions_->setHandler(kStop, [this] { stopCapture(state_.capture); });
+    actions_->setHandler(kStop, [this] { stopCapture(); });
     actions_->setHandler(kClearAll, [this] { clearAll(); });
     actions_->setHandler(kHelpTopics, [this] { openHelpTopics(environment_.executableDir, messages_); });
     actions_->setHandler(kAbout, [this] { about(); });
@@ -182,6 +186,8 @@ void CMainFrame::updateCommandStates() {
 }
 
 void CMainFrame::tick() {
+    if (state_.capture.capturing.load(std::memory_order_acquire))
+        framesLost_.observe(adapterFramesDropped());
     refreshStatusPanes();
     runMainFrameTick(state_.capture, state_.filter, state_.dataListOpen ? activeDocument() : nullptr);
     updateCommandStates();
@@ -189,10 +195,13 @@ void CMainFrame::tick() {
 
 void CMainFrame::refreshStatusPanes() {
     shownPanes_ = refreshedStatusPaneTexts(shownPanes_, state_.protocol, state_.device);
+    showFramesLost();
     showPaneText(protocolPane_, shownPanes_.protocol);
     showPaneText(framePane_, shownPanes_.frame);
     showPaneText(baudRatePane_, shownPanes_.baudRate);
 }
+
+void CMainFrame::showFramesLost() { showPaneText(readyPane_, messagePaneText(framesLost_.framesLost())); }
 
 QMdiSubWindow* CMainFrame::openDocument(DocumentKind kind) {
     QMdiSubWindow* window = nullptr;
@@ -236,6 +245,7 @@ void CMainFrame::showLoadedCapture(CMDIChildWndDataList* window) {
     state_.capture.filterCursor = 0;
     classifyPass(state_.capture, state_.filter);
     window->view()->showRowCount(state_.capture.rows.count());
+    framesLost_.reset(adapterFramesDropped());
     refreshStatusPanes();
     updateCommandStates();
 }
@@ -287,6 +297,8 @@ void CMainFrame::newDocument() {
     state_.protocol = dialog.protocol();
     openDocument(DocumentKind::dataList);
     resetCaptureForNewDocument(state_.filter, state_.capture);
+    framesLost_.reset(adapterFramesDropped());
+    showFramesLost();
 }
 
 void CMainFrame::closeActiveDocument() {
@@ -325,13 +337,26 @@ void CMainFrame::capture() {
     if (CViewDataList* view = dataListView(); view && view->shownRowCount() > 0)
         view->list()->scrollToRow(view->shownRowCount() - 1);
     startCapture(state_.capture, state_.device.configured, messages_);
+    // After RunKESH, which may have started the adapter's count afresh.
+    framesLost_.resume(adapterFramesDropped());
+    refreshStatusPanes();
+}
+
+void CMainFrame::stopCapture() {
+    // The drops since the last tick belong to the capture that stops.
+    if (state_.capture.capturing.load(std::memory_order_acquire))
+        framesLost_.observe(adapterFramesDropped());
+    ::stopCapture(state_.capture);
     refreshStatusPanes();
 }
 
 void CMainFrame::clearAll() {
     CMDIChildWndDataList* window = dataListWindow();
-    if (window)
-        ::clearAll(state_.capture, window->document(), window->view());
+    if (!window)
+        return;
+    ::clearAll(state_.capture, window->document(), window->view());
+    framesLost_.reset(adapterFramesDropped());
+    showFramesLost();
 }
 
 void CMainFrame::setupDevice() {

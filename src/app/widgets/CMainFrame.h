@@ -3,6 +3,7 @@
 // the status panes, and the commands that do not belong to a document.
 #pragma once
 
+#include "app/FramesLostCount.h"
 #include "app/MenuModel.h"
 #include "app/NewDocRules.h"
 #include "app/StatusPanes.h"
@@ -58,7 +59,7 @@ public:
     CViewDataList* dataListView() const;
     CViewChart* chartView() const;
 
-    // The 800 ms tick: status panes, classification, modified flag.
+    // The 800 ms tick: frames lost, status panes, classification, modified flag.
     void tick();
     // Refreshes every command's enabled and checked state.
     void updateCommandStates();
@@ -79,6 +80,7 @@ private:
     void connectCommands();
     void rebuildMenus();
     void refreshStatusPanes();
+    void showFramesLost();
     void documentWindowsChanged();
     CDataDoc* activeDocument() const;
     QPrinter& printer();
@@ -89,6 +91,7 @@ private:
     void selectChartMode(int mode);
     void chooseFont();
     void capture();
+    void stopCapture();
     void clearAll();
     void setupDevice();
     void pageSetup();
@@ -107,6 +110,7 @@ private:
     QLabel* framePane_ = nullptr;
     QLabel* baudRatePane_ = nullptr;
     StatusPaneTexts shownPanes_;
+    FramesLostCount framesLost_;
     MenuSet menuSet_ = MenuSet::noDocument;
     QTimer tickTimer_;
     std::unique_ptr<QPrinter> printer_;
