@@ -20,6 +20,22 @@ namespace {
 using vorelin::driver::currentBackend;
 using vorelin::driver::installBackend;
 
+// A receive thread that hands every batch RecvData returns to `take` until
+// `done` is set; every call must succeed.
+template <typename Take>
+std::thread receiveUntil(const std::atomic<bool>& done, Take take) {
+    return std::thread([&done, take] {
+        FrameRecord buffer[kRecvBufferRecords];
+        uint32_t unused1 = 0, unused2 = 0;
+        int32_t count = 0;
+        while (!done.load()) {
+            ASSERT_EQ(RecvData(&unused1, &unused2, &count, buffer), 1);
+            ASSERT_LE(count, kRecvBufferRecords);
+            take(buffer, count);
+        }
+    });
+}
+
 TEST(Threads, ReceiveThreadSeesEveryFrameOnceWhileTheWindowThreadSends) {
     auto options = simOptions(20'000);
     options.fifoFrames = 8192;
@@ -28,16 +44,8 @@ TEST(Threads, ReceiveThreadSeesEveryFrameOnceWhileTheWindowThreadSends) {
 
     std::atomic<bool> done = false;
     std::vector<FrameRecord> received;
-    std::thread receiver([&] {
-        FrameRecord buffer[kRecvBufferRecords];
-        uint32_t unused1 = 0, unused2 = 0;
-        int32_t count = 0;
-        while (!done.load()) {
-            ASSERT_EQ(RecvData(&unused1, &unused2, &count, buffer), 1);
-            ASSERT_LE(count, kRecvBufferRecords);
-            received.insert(received.end(), buffer, buffer + count);
-        }
-    });
+    std::thread receiver = receiveUntil(
+        done, [&](const FrameRecord* batch, int32_t count) { received.insert(received.end(), batch, batch + count); });
 
     int sent = 0;
     for (int i = 0; i < 2000; ++i) {
@@ -71,15 +79,7 @@ TEST(Threads, DropsReadWhileTheReceiveThreadFetchesOnlyGrowAndAccountForEveryFra
 
     std::atomic<bool> done = false;
     uint64_t fetched = 0;
-    std::thread receiver([&] {
-        FrameRecord buffer[kRecvBufferRecords];
-        uint32_t unused1 = 0, unused2 = 0;
-        int32_t count = 0;
-        while (!done.load()) {
-            ASSERT_EQ(RecvData(&unused1, &unused2, &count, buffer), 1);
-            fetched += uint64_t(count);
-        }
-    });
+    std::thread receiver = receiveUntil(done, [&](const FrameRecord*, int32_t count) { fetched += uint64_t(count); });
 
     uint64_t lastDropped = 0;
     for (int i = 0; i < 500; ++i) {
