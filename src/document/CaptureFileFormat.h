@@ -22,6 +22,10 @@ constexpr int kCaptureConditionIdBits = 29;
 // The automation list holds at most 8 items, as many as the adapter sends
 // cyclically; a file that promises more is damaged.
 constexpr uint32_t kMaxCaptureAutoItems = 8;
+// Conditions are added one at a time in the filter dialogs and each is tested
+// against every frame: no filter holds more. A sparse file that promised
+// 2^32 of them would otherwise be read for minutes into gigabytes.
+constexpr uint32_t kMaxCaptureConditions = 65'536;
 
 // The exact size of a file with these counts. It cannot overflow: even
 // UINT32_MAX of each part stays below 2^40.

@@ -2,13 +2,14 @@
 
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
+#include "document/CandumpFrameLines.h"
 
 #include <cassert>
 #include <charconv>
-#include <cmath>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string_view>
 
 namespace {
 
@@ -38,13 +39,24 @@ private:
     const uint8_t* next_;
 };
 
-// The rule the format has always had, an integer part of 1 and a fraction
-// below 0.001, also let negative versions and NaN through; only the versions
-// ever written, 0.0 and 1.0, are accepted.
+// The format's rule, an integer part of 1 and a fraction below 0.001, and the
+// 0.0 of the first files. Nothing near 0.0 was ever written: text starting
+// with an ASCII byte reads as such a tiny float, and is no capture file.
 bool isAcceptedVersion(float version) {
-    const float integerPart = std::trunc(version);
-    const float fraction = version - integerPart;
-    return (integerPart == 0.0f || integerPart == 1.0f) && fraction >= 0.0f && fraction < 0.001f;
+    return version == 0.0f || (version >= 1.0f && version < 1.001f);
+}
+
+// A candump log opens with the time in brackets, perhaps after a byte-order
+// mark; named as such, since its first bytes make no version worth telling.
+bool startsLikeCandumpLog(std::string_view start) {
+    if (start.starts_with(kUtf8ByteOrderMark))
+        start.remove_prefix(kUtf8ByteOrderMark.size());
+    return start.starts_with('(');
+}
+
+Error promisesTooMany(uint32_t count, const char* what, uint32_t most) {
+    return makeError(strings::kDamagedFile, "it promises " + std::to_string(count) + " " + what +
+                                                " holds at most " + std::to_string(most));
 }
 
 // "2.0", "1.5", "-0.0005", "nan": the shortest text that reads back the same,
@@ -190,6 +202,8 @@ Result<CaptureFileReader> CaptureFileReader::open(const std::string& path) {
             return readError(*file);
         return makeError(strings::kDamagedFile, "it ended while its header was read");
     }
+    if (startsLikeCandumpLog({reinterpret_cast<const char*>(headerImage), headerBytes}))
+        return makeError(strings::kNotACaptureFile, "a candump log");
     if (headerBytes >= kVersionBytes) {
         float version;
         std::memcpy(&version, headerImage, sizeof version);
@@ -207,10 +221,10 @@ Result<CaptureFileReader> CaptureFileReader::open(const std::string& path) {
     if (sizeBytes != promisedBytes)
         return makeError(strings::kDamagedFile,
                          bytesText(sizeBytes) + ", but its header promises " + std::to_string(promisedBytes));
+    if (header.conditions > kMaxCaptureConditions)
+        return promisesTooMany(header.conditions, "filter conditions; a filter", kMaxCaptureConditions);
     if (header.autoItems > kMaxCaptureAutoItems)
-        return makeError(strings::kDamagedFile, "it promises " + std::to_string(header.autoItems) +
-                                                    " automation items; the list holds at most " +
-                                                    std::to_string(kMaxCaptureAutoItems));
+        return promisesTooMany(header.autoItems, "automation items; the list", kMaxCaptureAutoItems);
     return CaptureFileReader(std::move(*file), header.settings, header.records, header.conditions, header.autoItems);
 }
 
@@ -261,9 +275,8 @@ Result<std::monostate> CaptureFileReader::readRecords(FrameStore& store, const P
 Result<CaptureFileParts> CaptureFileReader::readInto(FrameStore& store, const ProgressCallback& progress) {
     assert(!consumed_ && "a capture file is read once");
     consumed_ = true;
-    // The part being read, to name it when memory runs out. Conditions grow
-    // with what was read rather than being reserved by their count, which a
-    // sparse file of matching size can make as large as 2^32 - 1.
+    // The part being read, to name it when memory runs out. The lists grow
+    // with what was read, never reserved by a count the file only promises.
     uint32_t count = recordCount_;
     const char* part = "records";
     try {

@@ -193,6 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
     Versions, CaptureFileVersionTest,
     ::testing::Values(VersionCase{"one", 1.0f, nullptr}, VersionCase{"zero", 0.0f, nullptr},
                       VersionCase{"one_within_a_thousandth", 1.0005f, nullptr},
+                      VersionCase{"zero_and_a_little", 0.0005f, "version 0.0005"},
                       VersionCase{"one_and_a_half", 1.5f, "version 1.5"}, VersionCase{"two", 2.0f, "version 2.0"},
                       VersionCase{"just_below_one", 0.999f, "version 0.999"},
                       VersionCase{"minus_one", -1.0f, "version -1.0"},
@@ -230,15 +231,27 @@ INSTANTIATE_TEST_SUITE_P(
                    "82 bytes, but its header promises 987842478028"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CaptureFileTest, AnAutomationListOfMoreThanEightItemsIsDamaged) {
-    const auto withItems = [](uint32_t count) {
-        return headerBytes(1.0f, 0, 0, count).zeros(22 * count).append(defaultManualBufferBytes()).str();
+TEST_F(CaptureFileTest, MoreConditionsOrItemsThanTheListsHoldAreDamage) {
+    const auto withCounts = [](uint32_t conditions, uint32_t items) {
+        return headerBytes(1.0f, 0, conditions, items)
+            .zeros(170 * conditions + 22 * items)
+            .append(defaultManualBufferBytes())
+            .str();
     };
-    auto eight = CaptureFileReader::open(put(withItems(8)));
-    ASSERT_TRUE(eight) << eight.error().text;
-    EXPECT_EQ(eight->autoItemCount(), 8u);
-    EXPECT_EQ(errorOf(CaptureFileReader::open(put(withItems(9)))),
+    auto fullest = CaptureFileReader::open(put(withCounts(65'536, 8)));
+    ASSERT_TRUE(fullest) << fullest.error().text;
+    EXPECT_EQ(fullest->conditionCount(), 65'536u);
+    EXPECT_EQ(fullest->autoItemCount(), 8u);
+    EXPECT_EQ(errorOf(CaptureFileReader::open(put(withCounts(0, 9)))),
               (Error{strings::kDamagedFile, "it promises 9 automation items; the list holds at most 8"}));
+    EXPECT_EQ(errorOf(CaptureFileReader::open(put(withCounts(65'537, 0)))),
+              (Error{strings::kDamagedFile, "it promises 65537 filter conditions; a filter holds at most 65536"}));
+}
+
+TEST_F(CaptureFileTest, ACandumpLogIsNamedAsSuchWhateverItsLength) {
+    const std::string logs[] = {"(0.000100) can0 123#11\n", "\xEF\xBB\xBF(1.5) can0 7FF#\n" + std::string(90, '\n')};
+    for (const std::string& log : logs)
+        EXPECT_EQ(errorOf(CaptureFileReader::open(put(log))), (Error{strings::kNotACaptureFile, "a candump log"})) << log;
 }
 
 TEST_F(CaptureFileTest, ReportsAFileThatCannotBeRead) {
