@@ -15,9 +15,18 @@ constexpr int kAppTitle = 128;
 constexpr int kDocumentKind = 130;
 constexpr int kDeviceError = 5000;
 constexpr int kCannotRunDevice = 5001;
+constexpr int kAutoStopFailed = 5002;
+constexpr int kAutoNothingToTransmit = 5003;
+constexpr int kAutoStartFailed = 5004;
+constexpr int kAutoItemLimit = 5009;
+constexpr int kAutoDownloadFailed = 5010;
+constexpr int kAutoNothingToDownload = 5011;
+constexpr int kAutoTimingRange = 5024;
 constexpr int kSetupFailed = 5026;
 constexpr int kCloseOldDocument = 5027;
 constexpr int kSelectProtocol = 5028;
+constexpr int kManualSendFailedFirst = 5078;
+constexpr int kManualSendFailedSecond = 5079;
 constexpr int kOpenFileError = 5089;
 constexpr int kStandardFrames = 6002;
 constexpr int kExtendedFrames = 6003;
@@ -135,6 +144,52 @@ constexpr int kCaptureFilesFilter = 9425;
 constexpr int kExportNameCan = 9426;
 constexpr int kExportNameDeviceNet = 9427;
 constexpr int kExportNameCanopen = 9428;
+
+// Captions of the Manual Message dialog's send failures, which differ in case.
+constexpr int kManualSendFailedCaptionFirst = 9500;
+constexpr int kManualSendFailedCaptionSecond = 9501;
+
+// The entry fields' refusals, per dialog; fields/FieldMessages.h groups them.
+constexpr int kAutoByteRangeHex = 5005;
+constexpr int kAutoByteCharacterHex = 5006;
+constexpr int kAutoByteRangeDecimal = 5007;
+constexpr int kAutoByteCharacterDecimal = 5008;
+constexpr int kAutoIdStandardRangeHex = 5016;
+constexpr int kAutoIdExtendRangeHex = 5017;
+constexpr int kAutoIdCharacterHex = 5018;
+constexpr int kAutoIdLengthHex = 5019;
+constexpr int kAutoIdStandardRangeDecimal = 5020;
+constexpr int kAutoIdExtendRangeDecimal = 5021;
+constexpr int kAutoIdCharacterDecimal = 5022;
+constexpr int kAutoIdLengthDecimal = 5023;
+constexpr int kCanopenFilterByteRangeHex = 5030;
+constexpr int kCanopenFilterByteCharacterHex = 5031;
+constexpr int kCanopenFilterByteRangeDecimal = 5032;
+constexpr int kCanopenFilterByteCharacterDecimal = 5033;
+constexpr int kCanFilterByteRangeHex = 5043;
+constexpr int kCanFilterByteCharacterHex = 5044;
+constexpr int kCanFilterByteRangeDecimal = 5045;
+constexpr int kCanFilterByteCharacterDecimal = 5046;
+constexpr int kCanFilterIdStandardRangeHex = 5053;
+constexpr int kCanFilterIdExtendRangeHex = 5054;
+constexpr int kCanFilterIdCharacterHex = 5055;
+constexpr int kCanFilterIdLengthHex = 5056;
+constexpr int kCanFilterIdStandardRangeDecimal = 5057;
+constexpr int kCanFilterIdExtendRangeDecimal = 5058;
+constexpr int kCanFilterIdCharacterDecimal = 5059;
+constexpr int kCanFilterIdLengthDecimal = 5060;
+constexpr int kManualByteRangeHex = 5074;
+constexpr int kManualByteCharacterHex = 5075;
+constexpr int kManualByteRangeDecimal = 5076;
+constexpr int kManualByteCharacterDecimal = 5077;
+constexpr int kManualIdStandardRangeHex = 5080;
+constexpr int kManualIdExtendRangeHex = 5081;
+constexpr int kManualIdCharacterHex = 5082;
+constexpr int kManualIdLengthHex = 5083;
+constexpr int kManualIdStandardRangeDecimal = 5084;
+constexpr int kManualIdExtendRangeDecimal = 5085;
+constexpr int kManualIdCharacterDecimal = 5086;
+constexpr int kManualIdLengthDecimal = 5087;
 
 // The text of `number`. Asking for a number the table lacks is a
 // programming error: it asserts, and answers an empty text in release builds.
