@@ -57,12 +57,9 @@ int runCapture(const cli::Arguments& arguments, cli::StandardOutput& output) {
     options.duration = std::chrono::milliseconds(int64_t(*seconds * 1000.0 + 0.5));
     options.baudRateKbps = uint32_t(*baud);
 
-    const auto given = arguments.value("--adapter");
-    const std::string selector = given ? std::string(*given) : cli::defaultAdapterSelector();
-    auto adapter = vorelin::driver::makeBackend(selector);
-    if (!adapter)
-        return cli::reportUsageError(arguments, adapter.error().text);
-    options.adapter = std::move(*adapter);
+    options.adapter = cli::adapterValue(arguments);
+    if (!options.adapter)
+        return cli::kExitUsage;
 
     StderrMessages messages;
     auto report = runTimedCapture(options, messages);

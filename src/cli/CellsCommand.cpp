@@ -5,7 +5,6 @@
 #include "cli/OptionValues.h"
 #include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
-#include "protocol/FrameSyntax.h"
 #include "views/DataListCells.h"
 
 #include <optional>
@@ -71,17 +70,15 @@ int runCells(const cli::Arguments& arguments, cli::StandardOutput& output) {
 
     // Every frame is read before the first row is printed: a script gets all
     // rows or none.
-    std::vector<FrameRecord> records(frames.size());
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        auto frame = parseFrameSyntax(frames[i]);
-        if (!frame)
-            return cli::reportUsageError(arguments, frame.error().text);
-        records[i].frame = *frame;
-    }
+    const auto parsed = cli::frameValues(arguments);
+    if (!parsed)
+        return cli::kExitUsage;
 
     std::string text;
-    for (std::size_t row = 0; row < records.size(); ++row) {
-        appendDataListRow(*protocol, uint32_t(row), records[row], text);
+    for (std::size_t row = 0; row < parsed->size(); ++row) {
+        FrameRecord record;
+        record.frame = (*parsed)[row];
+        appendDataListRow(*protocol, uint32_t(row), record, text);
         text += '\n';
     }
     output.print(text);

@@ -3,6 +3,8 @@
 #include "cli/CliSupport.h"
 #include "cli/Subcommand.h"
 #include "document/ExportRows.h"
+#include "driver/Backend.h"
+#include "protocol/FrameSyntax.h"
 #include "protocol/Protocol.h"
 
 #include <cassert>
@@ -79,6 +81,42 @@ std::optional<double> decimalValue(const Arguments& arguments, std::string_view 
         return std::nullopt;
     }
     return number;
+}
+
+std::optional<uint32_t> wholeNumberValue(const Arguments& arguments, std::string_view option, uint32_t min,
+                                         uint32_t max) {
+    const std::string_view text = presentValue(arguments, option);
+    uint32_t number = 0;
+    // Unsigned from_chars takes neither a sign nor a blank.
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < min || number > max) {
+        reportBadValue(arguments, option, text, std::to_string(min) + " to " + std::to_string(max));
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::shared_ptr<vorelin::driver::Backend> adapterValue(const Arguments& arguments) {
+    const auto given = arguments.value("--adapter");
+    auto adapter = vorelin::driver::makeBackend(given ? std::string(*given) : defaultAdapterSelector());
+    if (!adapter) {
+        reportUsageError(arguments, adapter.error().text);
+        return nullptr;
+    }
+    return std::move(*adapter);
+}
+
+std::optional<std::vector<CanFrame>> frameValues(const Arguments& arguments) {
+    std::vector<CanFrame> frames;
+    for (const std::string_view text : arguments.positionals) {
+        auto frame = parseFrameSyntax(text);
+        if (!frame) {
+            reportUsageError(arguments, frame.error().text);
+            return std::nullopt;
+        }
+        frames.push_back(*frame);
+    }
+    return frames;
 }
 
 std::optional<Protocol> protocolValue(const Arguments& arguments) {

@@ -1,5 +1,6 @@
 #include "cli/TimedCapture.h"
 
+#include "cli/AdapterSetup.h"
 #include "core/CaptureCommands.h"
 #include "core/CaptureState.h"
 #include "core/ReceiveTick.h"
@@ -11,17 +12,9 @@
 #include <memory>
 #include <thread>
 
-namespace {
-constexpr uint32_t kStandardFrames = 1;
-constexpr uint32_t kMonitorAckMode = 0;
-}  // namespace
-
 Result<TimedCaptureReport> runTimedCapture(const TimedCaptureOptions& options, MessageSink& messages) {
-    vorelin::driver::installBackend(options.adapter);
-    if (KESH_INIT() == 0)
-        return makeError("no adapter answers at '" + options.adapter->description() + "'");
-    if (SetKESH(0, options.baudRateKbps, kMonitorAckMode, kStandardFrames) == 0)
-        return makeError("the adapter refused a baud rate of " + std::to_string(options.baudRateKbps) + " kbit/s");
+    if (auto setUp = setUpAdapter(options.adapter, options.baudRateKbps); !setUp)
+        return setUp.error();
     DeviceSettings device;
     device.baudRate = int32_t(options.baudRateKbps);
     device.configured = true;

@@ -3,8 +3,10 @@
 #include "cli/CaptureCommand.h"
 #include "cli/CellsCommand.h"
 #include "cli/CliSupport.h"
+#include "cli/CyclicCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/SendCommand.h"
 #include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
 
@@ -18,7 +20,7 @@ namespace {
 
 // In the order the usage lists them.
 constexpr const cli::Subcommand* kSubcommands[] = {
-    &kCaptureCommand, &kCellsCommand, &kExportCommand, &kConvertCommand, &kInfoCommand,
+    &kCaptureCommand, &kCellsCommand, &kExportCommand, &kConvertCommand, &kInfoCommand, &kSendCommand, &kCyclicCommand,
 };
 
 // "export" of "vorelin-cli export".

@@ -1,5 +1,6 @@
 #include "document/CandumpLogReader.h"
 
+#include "base/RecordTime.h"
 #include "core/FileReader.h"
 #include "core/FrameStore.h"
 #include "core/StringTable.h"
@@ -13,8 +14,7 @@ namespace {
 // Records handed to the store at a time, so it takes its lock once per batch.
 constexpr uint32_t kBatchRecords = 512;
 
-constexpr uint64_t kUsPerSecond = 1'000'000;
-constexpr uint64_t kUsPerMinute = 60 * kUsPerSecond;
+constexpr uint64_t kUsPerMinute = 60'000'000;
 
 // The store refuses frames when it is full or memory runs out.
 Error notStored(uint64_t frameNumber) {
@@ -50,10 +50,7 @@ FrameRecord recordAt(const CandumpFrame& line, uint64_t firstTimeUs) {
     // stamped before the first one cannot show a negative time and shows 0.
     const uint64_t us = line.timeUs > firstTimeUs ? line.timeUs - firstTimeUs : 0;
     FrameRecord record;
-    record.timeUs = uint32_t(us % 1000);
-    record.timeMs = uint32_t(us / 1000 % 1000);
-    record.timeSec = uint32_t(us / kUsPerSecond % 60);
-    record.timeMin = uint32_t(us / kUsPerMinute);
+    setRecordTime(record, us);
     record.frame = line.frame;
     return record;
 }

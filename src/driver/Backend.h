@@ -6,6 +6,7 @@
 
 #include "base/FrameRecord.h"
 #include "base/Result.h"
+#include "driver/TransmittedFrames.h"
 
 #include <cstdint>
 #include <memory>
@@ -51,6 +52,12 @@ public:
     // thread (the window reads the drops on every tick). Between two starts
     // of the adapter its counts of frames only grow.
     virtual AdapterStats stats() = 0;
+    // Whether transmitted() tells what the adapter itself put on the bus: an
+    // adapter may send without reporting what went out, and when.
+    virtual bool tellsTransmitted() const { return false; }
+    // What the adapter itself put on the bus until now, oldest first; empty
+    // where tellsTransmitted() is false. From any thread.
+    virtual TransmittedFrames transmitted() { return {}; }
     // The selector this backend was made from, for About boxes and reports.
     virtual std::string description() const = 0;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/FrameRecord.h"
+#include "driver/KeshApi.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +12,7 @@ namespace vorelin::driver {
 
 class CyclicSchedule {
 public:
-    static constexpr uint32_t kMaxFrames = 8;
+    static constexpr uint32_t kMaxFrames = kMultiDataFrames;
 
     // Replaces the stored frames; false, keeping the old ones, for more than 8.
     bool store(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs);

@@ -14,6 +14,8 @@
 
 // RecvData fills at most this many records per call.
 constexpr int kRecvBufferRecords = 18;
+// SetMultiData takes at most this many frames.
+constexpr uint32_t kMultiDataFrames = 8;
 
 extern "C" {
 
@@ -32,7 +34,15 @@ KESH_EXPORT uint8_t StopKESH(void);
 KESH_EXPORT uint8_t RecvData(uint32_t* unused1, uint32_t* unused2, int32_t* count,
                              FrameRecord buffer[kRecvBufferRecords]);
 KESH_EXPORT uint8_t SendSingleData(CanFrame frame);
+// Hands the adapter up to kMultiDataFrames frames to send on its own, over
+// and over, replacing the list it held (count 0 empties it; while running,
+// the new list starts over at once). The adapter goes over the list in
+// passes: intervalMs from one frame of a pass to the next, cycleMs from the
+// start of one pass to the start of the next. The simulated adapter's exact
+// rule, for a pass that outlasts its cycle and a frame that finds the bus
+// busy, is in SimAdapter.h.
 KESH_EXPORT uint8_t SetMultiData(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs);
+// Starts the first pass now, from the first frame; while running, starts over.
 KESH_EXPORT uint8_t RunMultiData(void);
 KESH_EXPORT uint8_t StopMultiData(void);
 

@@ -6,7 +6,6 @@
 #include "driver/Backend.h"
 #include "driver/KeshCall.h"
 #include "driver/SimOptions.h"
-#include "driver/TransmitLog.h"
 
 #include <bitset>
 #include <cstdint>
@@ -35,10 +34,26 @@ public:
     bool stop() override;
     bool receive(FrameRecord* buffer, int capacity, int& count) override;
     bool sendSingle(const CanFrame& frame) override;
+    // Cyclic sending: pass k over the stored frames starts at S(k), S(0) being
+    // the time of RunMultiData. Frame i of a pass asks for the bus at
+    // S(k) + i * interval, and S(k+1) = max(S(k) + cycle, the end of pass k's
+    // last frame): a pass that outlasts its cycle is followed at once by the
+    // next, never overlapped or skipped. A zero cycle counts as 1 ms.
+    // The bus serves frames in the order they asked for it, so a frame that
+    // finds it busy waits for the frame on it and for every frame that asked
+    // before it. The generated traffic of the other nodes keeps one frame
+    // waiting at a time: even at full load it delays a frame by less than two
+    // of its frames (the rest of the one on the bus, then the next); frames
+    // given to inject() queue up like any others. A delay
+    // moves no later frame's time of asking, only S(k+1) when it pushes the
+    // pass's last frame past S(k) + cycle.
     bool setCyclic(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs) override;
     bool startCyclic() override;
     bool stopCyclic() override;
     AdapterStats stats() override;
+    bool tellsTransmitted() const override { return true; }
+    // The most recent 65536 frames, each stamped when it left the bus.
+    TransmittedFrames transmitted() override;
     std::string description() const override;
 
     const SimOptions& options() const { return options_; }
@@ -50,8 +65,6 @@ public:
     // Another node puts this frame on the bus now; false for a frame that
     // cannot be sent or when thousands already wait.
     bool inject(const CanFrame& frame);
-    // What the adapter itself put on the bus, the most recent 65536 frames.
-    TransmittedFrames transmitted();
 
 private:
     // Whether `call` may act now: the adapter is there, opened (unless this

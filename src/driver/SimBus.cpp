@@ -1,5 +1,6 @@
 #include "driver/SimBus.h"
 
+#include "base/RecordTime.h"
 #include "driver/CanWire.h"
 #include "driver/SdoServer.h"
 
@@ -18,13 +19,9 @@ constexpr std::size_t kSendCapacity = 256;
 constexpr uint64_t kNodeAnswerDelayNs = 500'000;
 
 FrameRecord stampedRecord(const CanFrame& frame, uint64_t sinceStartNs, uint32_t busLoadPercent) {
-    const uint64_t us = sinceStartNs / 1000;
     FrameRecord record;
     record.busLoad = busLoadPercent;
-    record.timeUs = uint32_t(us % 1000);
-    record.timeMs = uint32_t(us / 1000 % 1000);
-    record.timeSec = uint32_t(us / 1'000'000 % 60);
-    record.timeMin = uint32_t(us / 60'000'000);
+    setRecordTime(record, sinceStartNs / 1000);
     record.frame = frame;
     return record;
 }

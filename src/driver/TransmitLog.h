@@ -3,27 +3,13 @@
 // the most recent frames so that a long run does not grow without bound.
 #pragma once
 
-#include "base/FrameRecord.h"
 #include "driver/RingBuffer.h"
+#include "driver/TransmittedFrames.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace vorelin::driver {
-
-enum class TransmitOrigin : uint8_t { single, cyclic };
-
-struct TransmittedFrame {
-    CanFrame frame;
-    uint64_t busTimeUs = 0;  // when it finished on the bus, since RunKESH
-    TransmitOrigin origin = TransmitOrigin::single;
-};
-
-struct TransmittedFrames {
-    std::vector<TransmittedFrame> recent;  // oldest first
-    uint64_t total = 0;                    // including those no longer kept
-};
 
 class TransmitLog {
 public:

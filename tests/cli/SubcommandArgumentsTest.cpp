@@ -61,6 +61,20 @@ const SubcommandRow kSubcommands[] = {
      {nullptr, nullptr},
      {"info in.orx in.orx", "vorelin-cli info: expected FILE (see --help)\n"},
      {"info", "vorelin-cli info: missing FILE (see --help)\n"}},
+    {"send",
+     "Usage: vorelin-cli send [--adapter SELECTOR] [--baud KBPS] [--count N] [--gap MS] FRAME...\n",
+     {"send --loud 123#11", "vorelin-cli send: unknown argument '--loud' (see --help)\n"},
+     {"send 123#11 --gap", "vorelin-cli send: --gap needs a value\n"},
+     {"send --count 2", "vorelin-cli send: missing FRAME (see --help)\n"},
+     {"send", "vorelin-cli send: missing FRAME (see --help)\n"}},
+    {"cyclic",
+     "Usage: vorelin-cli cyclic [--adapter SELECTOR] [--baud KBPS] --interval MS --cycle MS --seconds S FRAME...\n",
+     {"cyclic --interval 1 --cycle 10 --seconds 1 --fast 123#11",
+      "vorelin-cli cyclic: unknown argument '--fast' (see --help)\n"},
+     {"cyclic --interval 1 --cycle 10 123#11 --seconds", "vorelin-cli cyclic: --seconds needs a value\n"},
+     {"cyclic --interval 1 --cycle 10 --seconds 1 1 2 3 4 5 6 7 8 9",
+      "vorelin-cli cyclic: expected 1 to 8 FRAMEs (see --help)\n"},
+     {"cyclic --interval 1 --cycle 10 --seconds 1", "vorelin-cli cyclic: missing 1 to 8 FRAMEs (see --help)\n"}},
 };
 
 // The subcommand names in the overview's list, in its order.
