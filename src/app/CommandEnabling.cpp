@@ -29,7 +29,13 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
         return true;
     case command::kClose:
     case command::kSetup:
+    case command::kManualMessage:
+    case command::kAutoConfigure:
         return windows.documentOpen;
+    case command::kAutoStart:
+        return windows.documentOpen && windows.automationStartEnabled;
+    case command::kAutoStop:
+        return windows.documentOpen && windows.automationStopEnabled;
     case command::kProtocolCan:
         return isProtocolEnabled(state, Protocol::can);
     case command::kProtocolDeviceNet:

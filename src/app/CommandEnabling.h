@@ -12,6 +12,10 @@ struct WindowContext {
     bool statusBarVisible = true;
     bool gridLines = false;  // of the data list view, when there is one
     int recentFileCount = 0;
+    // The active document's automation: Start while it is not sending, Stop
+    // while it is.
+    bool automationStartEnabled = false;
+    bool automationStopEnabled = false;
 };
 
 bool isCommandEnabled(int command, const ProgramState& state, const WindowContext& windows);

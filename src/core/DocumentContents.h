@@ -21,6 +21,10 @@ struct DocumentContents {
     bool autoRunning = false;
     std::vector<AutoMessageItem> autoItems;
     uint32_t downloadedItemCount = 0;  // items in the list at the last download
+    // What the automation dialog's Add fills before appending a copy: what an
+    // Add leaves unentered keeps the previous Add's value, across openings of
+    // the dialog. The capture file does not hold it.
+    AutoMessageItem autoStaging;
 
     std::array<ManualBuffer, 2> manualBuffers;
 };

@@ -145,9 +145,45 @@ constexpr int kExportNameCan = 9426;
 constexpr int kExportNameDeviceNet = 9427;
 constexpr int kExportNameCanopen = 9428;
 
-// Captions of the Manual Message dialog's send failures, which differ in case.
+// The Manual Message dialog; the captions of its two send failures differ in
+// case.
 constexpr int kManualSendFailedCaptionFirst = 9500;
 constexpr int kManualSendFailedCaptionSecond = 9501;
+constexpr int kManualTitle = 9502;
+constexpr int kManualBuffer1 = 9503;
+constexpr int kManualBuffer2 = 9504;
+constexpr int kManualFormat = 9505;
+constexpr int kManualHex = 9506;
+constexpr int kManualDecimal = 9507;
+constexpr int kManualIdentifier = 9508;
+constexpr int kManualFrame = 9509;
+constexpr int kManualDataFrame = 9510;
+constexpr int kManualRemoteFrame = 9511;
+constexpr int kManualSize = 9512;
+constexpr int kManualData = 9513;
+constexpr int kManualSendBuffer1 = 9514;
+constexpr int kManualSendBuffer2 = 9515;
+
+// The Configure Automation Message dialog (its list headers: transmit/AutoItemRows.h).
+constexpr int kAutoTitle = 9550;
+constexpr int kAutoCanData = 9551;
+constexpr int kAutoFormat = 9552;
+constexpr int kAutoHex = 9553;
+constexpr int kAutoDecimal = 9554;
+constexpr int kAutoIdentifier = 9555;
+constexpr int kAutoFrame = 9556;
+constexpr int kAutoDataFrame = 9557;
+constexpr int kAutoRemoteFrame = 9558;
+constexpr int kAutoSize = 9559;
+constexpr int kAutoData = 9560;
+constexpr int kAutoAdd = 9561;
+constexpr int kAutoEdit = 9562;
+constexpr int kAutoDelete = 9563;
+constexpr int kAutoItemLimitNote = 9564;
+constexpr int kAutoParameters = 9565;
+constexpr int kAutoInterval = 9566;
+constexpr int kAutoCycle = 9567;
+constexpr int kAutoDownload = 9568;
 
 // The entry fields' refusals, per dialog; fields/FieldMessages.h groups them.
 constexpr int kAutoByteRangeHex = 5005;

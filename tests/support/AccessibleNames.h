@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <vector>
@@ -56,6 +57,27 @@ inline bool isShownByALabel(QWidget* window, const QString& text) {
     return false;
 }
 
+// Repeated controls add their place to what the screen shows: the title of
+// their group in front ("Buffer 2 Identifier:") and their position after a
+// label they share ("Data 3" after "Data:").
+inline bool isPlacedName(QWidget* window, QWidget* control, const QString& heard, const QString& shown) {
+    QString name = heard;
+    for (QWidget* parent = control->parentWidget(); parent && parent != window; parent = parent->parentWidget()) {
+        const auto* group = qobject_cast<QGroupBox*>(parent);
+        const QString title = group ? withoutMnemonic(group->title()) + QLatin1Char(' ') : QString();
+        if (group && name.startsWith(title)) {
+            name.remove(0, title.size());
+            break;
+        }
+    }
+    if (!shown.isEmpty() && name == shown)
+        return true;
+    static const QRegularExpression position(QStringLiteral("^(.+) [1-9][0-9]*$"));
+    const QRegularExpressionMatch match = position.match(name);
+    return match.hasMatch() && (isShownByALabel(window, match.captured(1)) ||
+                                isShownByALabel(window, match.captured(1) + QLatin1Char(':')));
+}
+
 // A widget a user acts on or reads; the parts of a composite control (the
 // line edit of a spin box, the scroll bars and header of a list) belong to it.
 inline bool isNamedControl(QWidget* widget) {
@@ -82,6 +104,8 @@ inline std::vector<ControlName> controlNames(QWidget* window) {
         const QString heard = accessible ? accessible->text(QAccessible::Name) : QString();
         QString shown = visibleLabel(widget);
         if (shown.isEmpty() && !heard.isEmpty() && isShownByALabel(window, heard))
+            shown = heard;
+        else if (!heard.isEmpty() && heard != shown && isPlacedName(window, widget, heard, shown))
             shown = heard;
         names.push_back({QStringLiteral("%1 \"%2\"")
                              .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName()),

@@ -23,6 +23,9 @@
 #include "driver/KeshApi.h"
 #include "filters/ClassifyPass.h"
 #include "filters/FilterState.h"
+#include "transmit/AutomationCommands.h"
+#include "transmit/widgets/CAutoMessageDlg.h"
+#include "transmit/widgets/CManualMessageDlg.h"
 #include "views/widgets/CViewDataList.h"
 
 #include <QAccessible>
@@ -162,6 +165,16 @@ void CMainFrame::connectCommands() {
     actions_->setHandler(kCapture, [this] { capture(); });
     actions_->setHandler(kStop, [this] { stopCapture(); });
     actions_->setHandler(kClearAll, [this] { clearAll(); });
+    actions_->setHandler(kManualMessage, [this] { sendManualMessage(); });
+    actions_->setHandler(kAutoConfigure, [this] { configureAutomation(); });
+    actions_->setHandler(kAutoStart, [this] {
+        if (CDataDoc* document = activeDocument())
+            startAutomation(*document, state_.autoDataLoaded, messages_);
+    });
+    actions_->setHandler(kAutoStop, [this] {
+        if (CDataDoc* document = activeDocument())
+            stopAutomation(*document, messages_);
+    });
     actions_->setHandler(kHelpTopics, [this] { openHelpTopics(environment_.executableDir, messages_); });
     actions_->setHandler(kAbout, [this] { about(); });
     for (int i = 0; i < kRecentFileCount; ++i)
@@ -182,6 +195,10 @@ void CMainFrame::updateCommandStates() {
     windows.statusBarVisible = !statusBar()->isHidden();
     windows.gridLines = dataListView() && dataListView()->hasGridLines();
     windows.recentFileCount = int(recentFiles_.paths().size());
+    if (const CDataDoc* document = activeDocument()) {
+        windows.automationStartEnabled = isAutomationStartEnabled(*document);
+        windows.automationStopEnabled = isAutomationStopEnabled(*document);
+    }
     actions_->updateStates(state_, windows);
 }
 
@@ -357,6 +374,22 @@ void CMainFrame::clearAll() {
     ::clearAll(state_.capture, window->document(), window->view());
     framesLost_.reset(adapterFramesDropped());
     showFramesLost();
+}
+
+void CMainFrame::sendManualMessage() {
+    CDataDoc* document = activeDocument();
+    if (!document)
+        return;
+    CManualMessageDlg dialog(*document, state_.capture.store, state_.device, state_.hexFormat, messages_, this);
+    dialog.exec();
+}
+
+void CMainFrame::configureAutomation() {
+    CDataDoc* document = activeDocument();
+    if (!document)
+        return;
+    CAutoMessageDlg dialog(*document, state_, messages_, this);
+    dialog.exec();
 }
 
 void CMainFrame::setupDevice() {

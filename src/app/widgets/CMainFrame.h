@@ -93,6 +93,8 @@ private:
     void capture();
     void stopCapture();
     void clearAll();
+    void sendManualMessage();
+    void configureAutomation();
     void setupDevice();
     void pageSetup();
     void about();

@@ -1,0 +1,40 @@
+// CHighlightListCtrl.h: the item list of the automation and filter dialogs: a
+// table with a check box in each row's first cell, one selectable row, grid
+// lines, and a background colour chosen per row index. The colours belong to
+// the positions, not to the rows' contents, so they outlast a rebuild of the
+// rows and go only with the control.
+#pragma once
+
+#include <QColor>
+#include <QTableWidget>
+
+#include <map>
+#include <optional>
+
+class CHighlightListCtrl : public QTableWidget {
+    Q_OBJECT
+
+public:
+    explicit CHighlightListCtrl(QWidget* parent = nullptr);
+
+    // Paints row `row` on `colour` from now on, whatever the row then holds,
+    // and brings the list forward with the focus, repainted at once.
+    void setRowColour(int row, const QColor& colour);
+    std::optional<QColor> rowColour(int row) const;
+
+    // Where row `row`'s check box is drawn, in viewport coordinates.
+    QRect checkBoxRect(int row) const;
+
+signals:
+    // A click on row `row` (-1: outside every row), on its check box or not.
+    // The list toggles no check box itself: its owner decides what a row
+    // holds. Space on the current row counts as a click on its check box.
+    void rowClicked(int row, bool onCheckBox);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::map<int, QColor> rowColours_;
+};
