@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         const CanFrame frame = manualFrame(entry);
         const uint32_t before = capture.store.count();
         const auto sendStarted = Clock::now();
-        if (!sendManualBuffer(ManualBufferId::first, entry, document, capture.store, messages, nullptr))
+        if (!sendManualBuffer(ManualBufferId::first, entry, document, capture, messages, nullptr))
             break;
         while (!hasRecord(capture.store, before, frame)) {
             if (Clock::now() - sendStarted > std::chrono::seconds(1)) {

@@ -10,6 +10,10 @@
 #include <cstdint>
 
 struct CaptureState {
+    CaptureState() = default;
+    // A smaller store lets tests reach its limit.
+    explicit CaptureState(uint32_t maxRecords) : store(maxRecords) {}
+
     FrameStore store;
     VisibleRows rows;           // window thread only
     uint32_t filterCursor = 0;  // store records already classified; window thread only

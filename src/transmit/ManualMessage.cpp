@@ -1,8 +1,8 @@
 #include "transmit/ManualMessage.h"
 
 #include "base/FrameRecord.h"
+#include "core/CaptureState.h"
 #include "core/DocumentContents.h"
-#include "core/FrameStore.h"
 #include "core/MessageSink.h"
 #include "core/StringTable.h"
 #include "driver/KeshApi.h"
@@ -57,17 +57,19 @@ CanFrame manualFrame(const ManualEntry& entry) {
     return frame;
 }
 
-bool sendManualBuffer(ManualBufferId buffer, const ManualEntry& entry, DocumentContents& document, FrameStore& store,
-                      MessageSink& messages, const void* dialog) {
+bool sendManualBuffer(ManualBufferId buffer, const ManualEntry& entry, DocumentContents& document,
+                      CaptureState& capture, MessageSink& messages, const void* dialog) {
     const CanFrame frame = manualFrame(entry);
     document.manualBuffers[buffer == ManualBufferId::first ? 0 : 1] = keptManualBuffer(entry);
     // The adapter's answer alone decides what the user hears: appendSent also
     // answers false when the send worked but the store was full.
     bool sent = false;
-    store.appendSent(frame, [&sent](const CanFrame& toSend) {
+    const bool recorded = capture.store.appendSent(frame, [&sent](const CanFrame& toSend) {
         sent = SendSingleData(toSend) != 0;
         return sent;
     });
+    if (recorded)
+        capture.dataChanged.store(true, std::memory_order_relaxed);
     if (!sent) {
         const SendFailure failure = sendFailureOf(buffer);
         messages.show(dialogMessage(dialog, failure.message, MessageIcon::Information,

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 struct CanFrame;
+struct CaptureState;
 struct DeviceSettings;
 struct DocumentContents;
 struct ManualBuffer;
-class FrameStore;
 class MessageSink;
 
 enum class ManualBufferId { first, second };
@@ -39,12 +39,13 @@ ManualEntry openManualEntry(const ManualBuffer& stored, const DeviceSettings& de
 CanFrame manualFrame(const ManualEntry& entry);
 
 // Send Buffer 1 or 2: keeps the buffer in the document's ManualBuffer, then
-// sends its frame with SendSingleData and records it in `store` (time and
-// bus load 0) only once the send succeeded, so that a failed send leaves the
-// store exactly as it was whatever the receive thread appended meanwhile.
-// A failed send shows message 5078 or 5079 in a box owned by `dialog`. A
-// frame the adapter sent but the full store refused is counted there as
-// refused, not reported as a failed send. True when the adapter sent it.
-// Sending does not mark the document changed.
-bool sendManualBuffer(ManualBufferId buffer, const ManualEntry& entry, DocumentContents& document, FrameStore& store,
-                      MessageSink& messages, const void* dialog);
+// sends its frame with SendSingleData and records it in the capture's store
+// (time and bus load 0) only once the send succeeded, so that a failed send
+// leaves the store exactly as it was whatever the receive thread appended
+// meanwhile. A failed send shows message 5078 or 5079 in a box owned by
+// `dialog`. A frame the adapter sent but the full store refused is counted
+// there as refused, not reported as a failed send. True when the adapter
+// sent it. A recorded frame marks the capture changed, as a received one
+// does, so that closing asks before it drops the frame.
+bool sendManualBuffer(ManualBufferId buffer, const ManualEntry& entry, DocumentContents& document,
+                      CaptureState& capture, MessageSink& messages, const void* dialog);

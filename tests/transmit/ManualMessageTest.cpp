@@ -83,16 +83,17 @@ void installOpenedAdapter(const std::string& selector) {
 
 TEST(ManualSend, FrameSentIntoAFullStoreIsNoFailedSend) {
     ASSERT_NO_FATAL_FAILURE(installOpenedAdapter("sim:rate=0"));
-    FrameStore store(/*maxRecords=*/1);
-    ASSERT_TRUE(store.append(frameRecord(0x1)));
+    CaptureState capture(/*maxRecords=*/1);
+    ASSERT_TRUE(capture.store.append(frameRecord(0x1)));
     DocumentContents document;
     RecordingMessageSink messages;
     const ManualEntry entry = openManualEntry(storedBuffer(0x5, 1, 0, {6}), withFrameType(2));
 
-    EXPECT_TRUE(sendManualBuffer(ManualBufferId::first, entry, document, store, messages, nullptr));
+    EXPECT_TRUE(sendManualBuffer(ManualBufferId::first, entry, document, capture, messages, nullptr));
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(store.count(), 1u);
-    EXPECT_EQ(store.refusedCount(), 1u);
+    EXPECT_EQ(capture.store.count(), 1u);
+    EXPECT_EQ(capture.store.refusedCount(), 1u);
+    EXPECT_FALSE(capture.dataChanged) << "nothing was recorded";
 }
 
 struct LoadedAdapter {
@@ -125,7 +126,7 @@ TEST_P(ManualSendUnderLoad, StoreHoldsReceivedFramesAndExactlyTheSentOnes) {
         const ManualBufferId buffer = i % 2 == 0 ? ManualBufferId::first : ManualBufferId::second;
         const uint32_t identifier = 0x1ABC0000 + i;
         const ManualBuffer stored = storedBuffer(identifier, 8, 0, {i & 0xFF, 1, 2, 3, 4, 5, 6, 0x1FF});
-        const bool sent = sendManualBuffer(buffer, openManualEntry(stored, withFrameType(2)), document, capture.store,
+        const bool sent = sendManualBuffer(buffer, openManualEntry(stored, withFrameType(2)), document, capture,
                                            messages, &dialog);
         EXPECT_EQ(sent, GetParam().sendWorks) << "send " << i;
         if (sent)

@@ -380,7 +380,7 @@ void CMainFrame::sendManualMessage() {
     CDataDoc* document = activeDocument();
     if (!document)
         return;
-    CManualMessageDlg dialog(*document, state_.capture.store, state_.device, state_.hexFormat, messages_, this);
+    CManualMessageDlg dialog(*document, state_.capture, state_.device, state_.hexFormat, messages_, this);
     dialog.exec();
 }
 

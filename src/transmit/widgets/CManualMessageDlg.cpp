@@ -21,9 +21,9 @@ constexpr ManualBufferId kBuffers[] = {ManualBufferId::first, ManualBufferId::se
 
 }  // namespace
 
-CManualMessageDlg::CManualMessageDlg(DocumentContents& document, FrameStore& store, const DeviceSettings& device,
+CManualMessageDlg::CManualMessageDlg(DocumentContents& document, CaptureState& capture, const DeviceSettings& device,
                                      uint32_t& hexFormat, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), document_(document), store_(store), hexFormat_(hexFormat), messages_(messages) {
+    : QDialog(parent), document_(document), capture_(capture), hexFormat_(hexFormat), messages_(messages) {
     setWindowTitle(tableText(strings::kManualTitle));
     const NumberFormat format = numberFormatOf(hexFormat);
 
@@ -48,7 +48,7 @@ CManualMessageDlg::CManualMessageDlg(DocumentContents& document, FrameStore& sto
         layout->addWidget(buffers_[i]);
         connect(buffers_[i]->sendButton(), &QPushButton::clicked, this, [this, id, i] {
             const QWidget* owner = this;
-            sendManualBuffer(id, buffers_[i]->entry(), document_, store_, messages_, owner);
+            sendManualBuffer(id, buffers_[i]->entry(), document_, capture_, messages_, owner);
         });
     }
     // Enter in any field presses the default button.

@@ -8,10 +8,10 @@
 #include <array>
 #include <cstdint>
 
-class FrameStore;
 class ManualBufferBox;
 class MessageSink;
 class QRadioButton;
+struct CaptureState;
 struct DeviceSettings;
 struct DocumentContents;
 
@@ -22,7 +22,7 @@ public:
     // Opens on the document's two buffers, in the format `hexFormat` names
     // (1 Hex, else Decimal), with the frame format of `device`. The Hex and
     // Decimal buttons write `hexFormat`.
-    CManualMessageDlg(DocumentContents& document, FrameStore& store, const DeviceSettings& device,
+    CManualMessageDlg(DocumentContents& document, CaptureState& capture, const DeviceSettings& device,
                       uint32_t& hexFormat, MessageSink& messages, QWidget* parent = nullptr);
 
     ManualBufferBox* buffer(int index) const { return buffers_[std::size_t(index)]; }
@@ -33,7 +33,7 @@ private:
     void showInChosenFormat();
 
     DocumentContents& document_;
-    FrameStore& store_;
+    CaptureState& capture_;
     uint32_t& hexFormat_;
     MessageSink& messages_;
     QRadioButton* hex_;

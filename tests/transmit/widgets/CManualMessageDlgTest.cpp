@@ -1,7 +1,7 @@
 #include "transmit/widgets/CManualMessageDlg.h"
 
 #include "core/DocumentContents.h"
-#include "core/FrameStore.h"
+#include "core/CaptureState.h"
 #include "core/RecordingMessageSink.h"
 #include "device/DeviceSettings.h"
 #include "driver/Backend.h"
@@ -36,7 +36,7 @@ struct ManualMessageSetup {
         reopen(messages);
     }
     void reopen(MessageSink& messages) {
-        dialog = std::make_unique<CManualMessageDlg>(document, store, device, hexFormat, messages);
+        dialog = std::make_unique<CManualMessageDlg>(document, capture, device, hexFormat, messages);
     }
     ManualBufferBox* buffer(int index) const { return dialog->buffer(index); }
     EntryField* field(int index, const char* name) const { return buffer(index)->findChild<EntryField*>(name); }
@@ -44,7 +44,7 @@ struct ManualMessageSetup {
     QRadioButton* radio(int index, const char* name) const { return buffer(index)->findChild<QRadioButton*>(name); }
 
     DocumentContents document;
-    FrameStore store;
+    CaptureState capture;
     DeviceSettings device;
     uint32_t hexFormat;
     std::unique_ptr<CManualMessageDlg> dialog;
@@ -137,11 +137,12 @@ TEST_F(CManualMessageDlgTest, EachSendRecordsItsFrameAndKeepsItsBufferForTheNext
 
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_TRUE(setup->dialog->isVisible()) << "the dialog stays open after a send";
-    ASSERT_EQ(setup->store.count(), 2u);
-    EXPECT_EQ(setup->store.at(0), recordOf(dataFrame(0x1ABCDEF0, {0x11, 0x22, 0x33}, /*extended=*/1)));
+    EXPECT_TRUE(setup->capture.dataChanged) << "closing must ask before it drops the sent frames";
+    ASSERT_EQ(setup->capture.store.count(), 2u);
+    EXPECT_EQ(setup->capture.store.at(0), recordOf(dataFrame(0x1ABCDEF0, {0x11, 0x22, 0x33}, /*extended=*/1)));
     CanFrame remote = dataFrame(0x7FF, {0xA0, 0xA1, 0xA2, 0xA3}, /*extended=*/1);
     remote.remote = 1;
-    EXPECT_EQ(setup->store.at(1), recordOf(remote)) << "a remote frame carries the kept bytes";
+    EXPECT_EQ(setup->capture.store.at(1), recordOf(remote)) << "a remote frame carries the kept bytes";
     EXPECT_TRUE(sameBuffer(setup->document.manualBuffers[0], ManualBuffer{0x1ABCDEF0, 3, 1, 0, {0x11, 0x22, 0x33}}));
     EXPECT_TRUE(sameBuffer(setup->document.manualBuffers[1], ManualBuffer{0x7FF, 4, 1, 1, {0xA0, 0xA1, 0xA2, 0xA3, 0xA4}}));
 
@@ -166,18 +167,19 @@ TEST_F(CManualMessageDlgTest, EnterInAnyFieldSendsBufferOne) {
         QTest::keyClick(setup->field(buffer, field), Qt::Key_Return);
     }
     EXPECT_TRUE(setup->dialog->isVisible());
-    ASSERT_EQ(setup->store.count(), 2u);
+    ASSERT_EQ(setup->capture.store.count(), 2u);
     for (uint32_t i = 0; i < 2; ++i)
-        EXPECT_EQ(setup->store.at(i).frame.identifier, 0x10u) << "record " << i;
+        EXPECT_EQ(setup->capture.store.at(i).frame.identifier, 0x10u) << "record " << i;
 }
 
 TEST_F(CManualMessageDlgTest, FailedSendShowsItsBufferMessageAndRecordsNothing) {
     ASSERT_NO_FATAL_FAILURE(openOn("sim:rate=0,fail=SendSingleData"));
-    ASSERT_TRUE(setup->store.append(frameRecord(0x1)));
+    ASSERT_TRUE(setup->capture.store.append(frameRecord(0x1)));
     type(0, "identifier", "5");
     send(0);
     send(1);
-    EXPECT_EQ(setup->store.count(), 1u);
+    EXPECT_EQ(setup->capture.store.count(), 1u);
+    EXPECT_FALSE(setup->capture.dataChanged);
     EXPECT_EQ(setup->document.manualBuffers[0].identifier, 0x5u) << "kept whether or not the send works";
     ASSERT_EQ(messages.shown().size(), 2u);
     const Message& first = messages.shown()[0];
