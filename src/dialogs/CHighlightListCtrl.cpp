@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -70,6 +71,23 @@ QRect CHighlightListCtrl::checkBoxRect(int row) const {
     option.rect = visualRect(index);
     option.features |= QStyleOptionViewItem::HasCheckIndicator;
     return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
+}
+
+void CHighlightListCtrl::setColumnWidths(ColumnWidths widths) {
+    columnWidths_ = std::move(widths);
+    applyColumnWidths();
+}
+
+void CHighlightListCtrl::applyColumnWidths() {
+    if (!columnWidths_)
+        return;
+    for (int column = 0; column < columnCount(); ++column)
+        setColumnWidth(column, columnWidths_(std::size_t(column), viewport()->width()));
+}
+
+void CHighlightListCtrl::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    applyColumnWidths();
 }
 
 void CHighlightListCtrl::mouseReleaseEvent(QMouseEvent* event) {

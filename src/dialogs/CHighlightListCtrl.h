@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QTableWidget>
 
+#include <cstddef>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -25,6 +27,11 @@ public:
     // Where row `row`'s check box is drawn, in viewport coordinates.
     QRect checkBoxRect(int row) const;
 
+    // Each column's width as a share of the client width, applied now and
+    // whenever the list changes size.
+    using ColumnWidths = std::function<int(std::size_t column, int clientWidth)>;
+    void setColumnWidths(ColumnWidths widths);
+
 signals:
     // A click on row `row` (-1: outside every row), on its check box or not.
     // The list toggles no check box itself: its owner decides what a row
@@ -34,7 +41,11 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void applyColumnWidths();
+
     std::map<int, QColor> rowColours_;
+    ColumnWidths columnWidths_;
 };

@@ -47,3 +47,16 @@ TEST(CHighlightListCtrlTest, RowColoursBelongToPositionsAndOutlastARebuild) {
     ASSERT_NE(accessible, nullptr);
     EXPECT_NE(accessible->tableInterface(), nullptr);
 }
+
+TEST(CHighlightListCtrlTest, ColumnsKeepTheirSharesWhenTheListIsResized) {
+    CHighlightListCtrl list;
+    list.setColumnCount(2);
+    list.setColumnWidths([](std::size_t column, int clientWidth) { return column == 0 ? clientWidth / 4 : 50; });
+    for (const int width : {400, 640}) {
+        list.resize(width, 200);
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+        EXPECT_EQ(list.columnWidth(0), list.viewport()->width() / 4) << "list width " << width;
+        EXPECT_EQ(list.columnWidth(1), 50);
+    }
+}

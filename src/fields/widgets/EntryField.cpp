@@ -4,6 +4,8 @@
 #include "fields/FieldMessages.h"
 
 #include <QFocusEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 #include <string>
@@ -27,8 +29,23 @@ EntryField::EntryField(FieldKind kind, const FieldMessages& messages, MessageSin
                        QWidget* parent)
     : QLineEdit(parent), kind_(kind), messages_(messages), sink_(sink), leftEmpty_(leftEmpty) {
     setValidator(new UpperCaseValidator(this));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     applyTextLimit();
     connect(this, &QLineEdit::textChanged, this, &EntryField::applyChangeRule);
+}
+
+QSize EntryField::sizeHint() const {
+    // Ten decimal digits for an identifier, three for a byte, and room for
+    // the cursor.
+    const int digits = kind_ == FieldKind::identifier ? 11 : 4;
+    const QFontMetrics metrics = fontMetrics();
+    const QMargins margins = textMargins();
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QSize standard = QLineEdit::sizeHint();
+    const QSize text(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) + margins.left() + margins.right(),
+                     metrics.height());
+    return {style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this).width(), standard.height()};
 }
 
 void EntryField::showValue(uint32_t value) {

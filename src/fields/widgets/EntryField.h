@@ -50,6 +50,11 @@ public:
     // Data-byte fields: where the focus goes once this one is full.
     void setNextField(EntryField* next) { next_ = next; }
 
+    // Wide enough for the longest number the field takes, no wider, so a
+    // row of eight data bytes fits a dialog.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 protected:
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -81,6 +81,7 @@ AutoEntryBox::AutoEntryBox(const DeviceSettings& device, MessageSink& messages, 
         data_[i]->setObjectName(QStringLiteral("data%1").arg(i + 1));
         dataRow->addWidget(data_[i]);
     }
+    dataRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row({new QLabel(tableText(strings::kAutoFormat)), hex_, decimal_}));

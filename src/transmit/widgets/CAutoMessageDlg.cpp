@@ -40,6 +40,13 @@ AutoTimingSpinBox* addTimingField(QHBoxLayout* row, int label, uint32_t& documen
     return field;
 }
 
+// Wide enough that the Data column shows eight decimal bytes whole.
+int listWidthForWidestData(const CHighlightListCtrl& list) {
+    constexpr std::size_t kDataColumn = kAutoListColumnCount - 1;
+    const int dataWidth = list.fontMetrics().horizontalAdvance(QStringLiteral(" 255").repeated(8)) + 16;
+    return int(dataWidth / kAutoListColumns[kDataColumn].widthFraction) + 15 + 2 * list.frameWidth();
+}
+
 }  // namespace
 
 CAutoMessageDlg::CAutoMessageDlg(DocumentContents& document, ProgramState& state, MessageSink& messages,
@@ -65,6 +72,8 @@ CAutoMessageDlg::CAutoMessageDlg(DocumentContents& document, ProgramState& state
     for (const AutoListColumn& column : kAutoListColumns)
         headers << tableText(column.headerString);
     list_->setHorizontalHeaderLabels(headers);
+    list_->setColumnWidths(autoListColumnWidth);
+    list_->setMinimumWidth(listWidthForWidestData(*list_));
     // The note is the only text the screen shows beside the list.
     auto* note = new QLabel(tableText(strings::kAutoItemLimitNote));
     note->setBuddy(list_);
@@ -101,12 +110,6 @@ CAutoMessageDlg::CAutoMessageDlg(DocumentContents& document, ProgramState& state
     connect(downloadButton, &QPushButton::clicked, this, &CAutoMessageDlg::download);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     fillList();
-}
-
-void CAutoMessageDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    for (std::size_t column = 0; column < kAutoListColumnCount; ++column)
-        list_->setColumnWidth(int(column), autoListColumnWidth(column, list_->viewport()->width()));
 }
 
 void CAutoMessageDlg::fillList() {

@@ -27,9 +27,6 @@ public:
     AutoEntryBox* entryBox() const { return entryBox_; }
     CHighlightListCtrl* itemList() const { return list_; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void fillList();
     void addItem();

@@ -1,6 +1,7 @@
 // vorelin-screenshot-tour: takes the README's pictures on a real X display
 // (Xvfb): the New dialog, Device Setup, the main window over a live CANopen
-// capture of the simulated adapter, and the progress window.
+// capture of the simulated adapter, Manual Message, Auto Message with a few
+// items, and the progress window.
 // Usage: vorelin-screenshot-tour DIR
 #include "app/CommandIds.h"
 #include "app/RecentFileList.h"
@@ -10,14 +11,21 @@
 #include "core/ReceiveTimer.h"
 #include "core/StringTable.h"
 #include "device/widgets/CDeviceSetupDlg.h"
+#include "dialogs/CHighlightListCtrl.h"
 #include "dialogs/CProgressDlg.h"
 #include "document/ProgramState.h"
 #include "driver/Backend.h"
+#include "fields/widgets/EntryField.h"
+#include "transmit/widgets/AutoEntryBox.h"
+#include "transmit/widgets/CAutoMessageDlg.h"
+#include "transmit/widgets/CManualMessageDlg.h"
+#include "transmit/widgets/ManualBufferBox.h"
 #include "widgets/ModalDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QRadioButton>
 #include <QScreen>
@@ -32,6 +40,35 @@ namespace {
 bool saveScreen(const QString& path) {
     QApplication::processEvents();
     return QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+}
+
+void typeInto(QWidget* parent, const char* field, const QString& text) {
+    auto* entry = parent->findChild<EntryField*>(QString::fromLatin1(field));
+    entry->selectAll();
+    QTest::keyClicks(entry, text);
+}
+
+// Two hex digits into each data field in turn, as the focus moves on.
+void typeBytes(QWidget* parent, const QString& bytes) {
+    for (int i = 0; i < bytes.size() / 2; ++i)
+        typeInto(parent, QStringLiteral("data%1").arg(i + 1).toLatin1().constData(), bytes.mid(2 * i, 2));
+}
+
+// Three items, the second switched off, so the list shows both kinds of row.
+void addAutomationItems(CAutoMessageDlg* dialog) {
+    struct Item {
+        const char* identifier;
+        int size;
+        const char* data;
+    };
+    for (const Item& item : {Item{"181", 8, "0011223344556677"}, Item{"201", 2, "0102"}, Item{"701", 1, "05"}}) {
+        typeInto(dialog->entryBox(), "identifier", QString::fromLatin1(item.identifier));
+        dialog->entryBox()->findChild<QComboBox*>(QStringLiteral("size"))->setCurrentIndex(item.size);
+        typeBytes(dialog->entryBox(), QString::fromLatin1(item.data));
+        clickButton(dialog, QStringLiteral("Add"));
+    }
+    CHighlightListCtrl* list = dialog->itemList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->checkBoxRect(1).center());
 }
 
 }  // namespace
@@ -82,6 +119,26 @@ int main(int argc, char** argv) {
         frame.commandAction(command::kCapture)->trigger();
         QTest::qWait(4000);
         saved &= saveScreen(out.filePath(QStringLiteral("main-window.png")));
+
+        whenDialogOpens<CManualMessageDlg>([&](CManualMessageDlg* dialog) {
+            typeInto(dialog->buffer(0), "identifier", QStringLiteral("60A"));
+            typeBytes(dialog->buffer(0), QStringLiteral("4018100100000000"));
+            typeInto(dialog->buffer(1), "identifier", QStringLiteral("0"));
+            dialog->buffer(1)->findChild<QComboBox*>(QStringLiteral("size"))->setCurrentIndex(2);
+            typeBytes(dialog->buffer(1), QStringLiteral("010A"));
+            QTest::qWait(300);
+            saved &= saveScreen(out.filePath(QStringLiteral("manual-message.png")));
+            dialog->reject();
+        });
+        frame.commandAction(command::kManualMessage)->trigger();
+
+        whenDialogOpens<CAutoMessageDlg>([&](CAutoMessageDlg* dialog) {
+            addAutomationItems(dialog);
+            QTest::qWait(300);
+            saved &= saveScreen(out.filePath(QStringLiteral("auto-message.png")));
+            dialog->reject();
+        });
+        frame.commandAction(command::kAutoConfigure)->trigger();
 
         CProgressDlg progress(&frame);
         progress.show();
