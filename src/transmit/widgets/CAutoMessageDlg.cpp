@@ -29,9 +29,10 @@ QPushButton* addButton(QHBoxLayout* row, int text) {
     return button;
 }
 
-AutoTimingSpinBox* addTimingField(QHBoxLayout* row, int label, uint32_t& documentValue, MessageSink& messages,
-                                  const char* objectName) {
-    auto* field = new AutoTimingSpinBox(documentValue, messages);
+// The field's messages at opening are owned by `dialog` already.
+AutoTimingSpinBox* addTimingField(QDialog* dialog, QHBoxLayout* row, int label, uint32_t& documentValue,
+                                  MessageSink& messages, const char* objectName) {
+    auto* field = new AutoTimingSpinBox(documentValue, messages, dialog);
     field->setObjectName(QString::fromLatin1(objectName));
     auto* caption = new QLabel(tableText(label));
     caption->setBuddy(field);
@@ -81,8 +82,8 @@ CAutoMessageDlg::CAutoMessageDlg(DocumentContents& document, ProgramState& state
 
     auto* timing = new QHBoxLayout;
     timing->addWidget(new QLabel(tableText(strings::kAutoParameters)));
-    addTimingField(timing, strings::kAutoInterval, document_.autoIntervalMs, messages, "interval");
-    addTimingField(timing, strings::kAutoCycle, document_.autoCycleMs, messages, "cycle");
+    addTimingField(this, timing, strings::kAutoInterval, document_.autoIntervalMs, messages, "interval");
+    addTimingField(this, timing, strings::kAutoCycle, document_.autoCycleMs, messages, "cycle");
     timing->addStretch();
 
     auto* closing = new QHBoxLayout;

@@ -280,3 +280,15 @@ TEST_F(CAutoMessageDlgTest, IntervalAndCycleGoIntoTheDocumentAtOnce) {
     button("Cancel")->click();
     EXPECT_EQ(setup.document.autoIntervalMs, 30u) << "Cancel keeps the document's values";
 }
+
+TEST(CAutoMessageDlgOpening, StoredTimingAboveTheRangeIsToldInTheDialog) {
+    RecordingMessageSink messages;
+    DocumentContents document;
+    document.autoCycleMs = 300;
+    ProgramState state;
+    CAutoMessageDlg dialog(document, state, messages);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].number, 5024);
+    EXPECT_EQ(messages.shown()[0].owner, static_cast<const void*>(static_cast<QWidget*>(&dialog)));
+    EXPECT_EQ(document.autoCycleMs, 30u);
+}
