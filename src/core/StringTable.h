@@ -28,6 +28,7 @@ constexpr int kSelectProtocol = 5028;
 constexpr int kManualSendFailedFirst = 5078;
 constexpr int kManualSendFailedSecond = 5079;
 constexpr int kOpenFileError = 5089;
+constexpr int kRemoteFrame = 6001;
 constexpr int kStandardFrames = 6002;
 constexpr int kExtendedFrames = 6003;
 constexpr int kExportHeadingCan = 6004;
@@ -184,6 +185,12 @@ constexpr int kAutoParameters = 9565;
 constexpr int kAutoInterval = 9566;
 constexpr int kAutoCycle = 9567;
 constexpr int kAutoDownload = 9568;
+
+// The filter dialogs' condition lists: the Protocol column and its words.
+constexpr int kConditionListProtocol = 2019;
+constexpr int kFilterProtocolCan = 9600;
+constexpr int kFilterProtocolDeviceNet = 9601;
+constexpr int kFilterProtocolCanopen = 9602;
 
 // The entry fields' refusals, per dialog; fields/FieldMessages.h groups them.
 constexpr int kAutoByteRangeHex = 5005;

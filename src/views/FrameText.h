@@ -5,6 +5,7 @@
 
 #include "base/FrameRecord.h"
 #include "core/FrameDigits.h"
+#include "core/StringTable.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,9 +25,9 @@ constexpr std::string_view kAbsentField = "--";
 
 // String-table numbers of the words every output uses for a frame.
 constexpr int kInvalidDataString = 6000;
-constexpr int kRemoteFrameString = 6001;
-constexpr int kStandardString = 6002;
-constexpr int kExtendString = 6003;
+constexpr int kRemoteFrameString = strings::kRemoteFrame;
+constexpr int kStandardString = strings::kStandardFrames;
+constexpr int kExtendString = strings::kExtendedFrames;
 
 // "Extend" only for an extended byte of exactly 1, as every output shows it.
 inline int frameTypeString(const CanFrame& frame) { return frame.extended == 1 ? kExtendString : kStandardString; }
