@@ -1,5 +1,8 @@
 #include "dialogs/CHighlightListCtrl.h"
 
+#include "core/ListColumn.h"
+#include "dialogs/TableText.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -73,16 +76,19 @@ QRect CHighlightListCtrl::checkBoxRect(int row) const {
     return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
 }
 
-void CHighlightListCtrl::setColumnWidths(ColumnWidths widths) {
-    columnWidths_ = std::move(widths);
+void CHighlightListCtrl::setColumns(std::span<const ListColumn> columns) {
+    columns_ = columns;
+    setColumnCount(int(columns.size()));
+    QStringList headers;
+    for (const ListColumn& column : columns)
+        headers << tableText(column.headerString);
+    setHorizontalHeaderLabels(headers);
     applyColumnWidths();
 }
 
 void CHighlightListCtrl::applyColumnWidths() {
-    if (!columnWidths_)
-        return;
-    for (int column = 0; column < columnCount(); ++column)
-        setColumnWidth(column, columnWidths_(std::size_t(column), viewport()->width()));
+    for (std::size_t column = 0; column < columns_.size(); ++column)
+        setColumnWidth(int(column), listColumnWidth(columns_[column], viewport()->width()));
 }
 
 void CHighlightListCtrl::resizeEvent(QResizeEvent* event) {

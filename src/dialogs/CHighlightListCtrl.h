@@ -8,10 +8,11 @@
 #include <QColor>
 #include <QTableWidget>
 
-#include <cstddef>
-#include <functional>
 #include <map>
 #include <optional>
+#include <span>
+
+struct ListColumn;
 
 class CHighlightListCtrl : public QTableWidget {
     Q_OBJECT
@@ -27,10 +28,10 @@ public:
     // Where row `row`'s check box is drawn, in viewport coordinates.
     QRect checkBoxRect(int row) const;
 
-    // Each column's width as a share of the client width, applied now and
-    // whenever the list changes size.
-    using ColumnWidths = std::function<int(std::size_t column, int clientWidth)>;
-    void setColumnWidths(ColumnWidths widths);
+    // The columns with their header texts; each keeps its share of the
+    // client width whenever the list changes size. The list reads
+    // `columns` again later: a table that lives as long as the program.
+    void setColumns(std::span<const ListColumn> columns);
 
 signals:
     // A click on row `row` (-1: outside every row), on its check box or not.
@@ -47,5 +48,5 @@ private:
     void applyColumnWidths();
 
     std::map<int, QColor> rowColours_;
-    ColumnWidths columnWidths_;
+    std::span<const ListColumn> columns_;
 };

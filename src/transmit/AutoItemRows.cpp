@@ -38,10 +38,6 @@ std::string dataText(const AutoMessageItem& item, WriteNumber write) {
 
 }  // namespace
 
-int autoListColumnWidth(std::size_t column, int clientWidth) {
-    return int((clientWidth - 15) * kAutoListColumns[column].widthFraction);
-}
-
 std::array<std::string, kAutoListColumnCount> autoItemRowTexts(const AutoMessageItem& item, std::size_t index,
                                                                bool hex) {
     const WriteNumber write = hex ? writeHexNumber : writeDecimalNumber;

@@ -3,28 +3,21 @@
 #pragma once
 
 #include "core/AutoMessageItem.h"
+#include "core/ListColumn.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 
-struct AutoListColumn {
-    int headerString;       // string-table number of the header text
-    double widthFraction;   // of the list's client width less 15 pixels
-};
-
 constexpr std::size_t kAutoListColumnCount = 5;
 // "Index", "Type", "Identifier", "Length", "Data", all left-aligned.
-constexpr std::array<AutoListColumn, kAutoListColumnCount> kAutoListColumns = {{
+constexpr std::array<ListColumn, kAutoListColumnCount> kAutoListColumns = {{
     {2020, 0.12},
     {2005, 0.15},
     {2004, 0.20},
     {2006, 0.15},
     {2007, 0.38},
 }};
-
-// Column `column`'s width for a list whose client width is `clientWidth`.
-int autoListColumnWidth(std::size_t column, int clientWidth);
 
 // Row `index` of the list, one text per column. What the item lacks shows as
 // "****" (frame format, identifier) or " **" (a data byte not entered); a

@@ -1,5 +1,8 @@
 #include "dialogs/CHighlightListCtrl.h"
 
+#include "core/ListColumn.h"
+#include "support/QStringPrinting.h"
+
 #include <QAccessible>
 #include <QImage>
 #include <QTest>
@@ -49,14 +52,16 @@ TEST(CHighlightListCtrlTest, RowColoursBelongToPositionsAndOutlastARebuild) {
 }
 
 TEST(CHighlightListCtrlTest, ColumnsKeepTheirSharesWhenTheListIsResized) {
+    static constexpr ListColumn kColumns[] = {{2020, 0.25}, {2007, 0.5}};
     CHighlightListCtrl list;
-    list.setColumnCount(2);
-    list.setColumnWidths([](std::size_t column, int clientWidth) { return column == 0 ? clientWidth / 4 : 50; });
+    list.setColumns(kColumns);
+    EXPECT_EQ(list.horizontalHeaderItem(1)->text(), "Data");
     for (const int width : {400, 640}) {
         list.resize(width, 200);
         list.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-        EXPECT_EQ(list.columnWidth(0), list.viewport()->width() / 4) << "list width " << width;
-        EXPECT_EQ(list.columnWidth(1), 50);
+        const int shared = list.viewport()->width() - 15;
+        EXPECT_EQ(list.columnWidth(0), int(shared * 0.25)) << "list width " << width;
+        EXPECT_EQ(list.columnWidth(1), int(shared * 0.5)) << "list width " << width;
     }
 }

@@ -68,12 +68,7 @@ CAutoMessageDlg::CAutoMessageDlg(DocumentContents& document, ProgramState& state
     showSelectionButtons();
 
     list_->setObjectName(QStringLiteral("items"));
-    list_->setColumnCount(int(kAutoListColumnCount));
-    QStringList headers;
-    for (const AutoListColumn& column : kAutoListColumns)
-        headers << tableText(column.headerString);
-    list_->setHorizontalHeaderLabels(headers);
-    list_->setColumnWidths(autoListColumnWidth);
+    list_->setColumns(kAutoListColumns);
     list_->setMinimumWidth(listWidthForWidestData(*list_));
     // The note is the only text the screen shows beside the list.
     auto* note = new QLabel(tableText(strings::kAutoItemLimitNote));
