@@ -191,6 +191,104 @@ constexpr int kConditionListProtocol = 2019;
 constexpr int kFilterProtocolCan = 9600;
 constexpr int kFilterProtocolDeviceNet = 9601;
 constexpr int kFilterProtocolCanopen = 9602;
+constexpr int kFilterConditions = 9603;
+constexpr int kFilterAddDuplicateCan = 5047;
+constexpr int kFilterEditDuplicateCan = 5048;
+
+// The CAN filter dialog and its Advanced Identifier dialog.
+constexpr int kCanFilterTitle = 9610;
+constexpr int kCanFilterGroup = 9611;
+constexpr int kCanFilterIdentifier = 9612;
+constexpr int kCanFilterAll = 9613;
+constexpr int kCanFilterAdvanced = 9614;
+constexpr int kCanFilterCustom = 9615;
+constexpr int kCanFilterAdvancedButton = 9616;
+constexpr int kCanFilterFrame = 9617;
+constexpr int kCanFilterDataFrame = 9618;
+constexpr int kCanFilterRemoteFrame = 9619;
+constexpr int kCanFilterFormat = 9620;
+constexpr int kCanFilterHex = 9621;
+constexpr int kCanFilterDecimal = 9622;
+constexpr int kCanFilterMode = 9623;
+constexpr int kCanFilterShow = 9624;
+constexpr int kCanFilterHide = 9625;
+constexpr int kCanFilterSize = 9626;
+constexpr int kCanFilterData = 9627;
+constexpr int kCanFilterAdd = 9628;
+constexpr int kCanFilterEdit = 9629;
+constexpr int kCanFilterDelete = 9630;
+constexpr int kAdvancedIdTitle = 9650;
+constexpr int kAdvancedIdBit = 9651;
+constexpr int kAdvancedIdValue = 9652;
+
+// The CANopen filter dialog: its messages (the data-byte refusals are with
+// the entry fields' below), then its captions. 5038 and 5040 hold a printf
+// conversion for the field's limit.
+constexpr int kCanopenFilterDuplicateAdd = 5029;
+constexpr int kCanopenFilterCobIdRangeHex = 5034;
+constexpr int kCanopenFilterCobIdRangeDecimal = 5036;
+constexpr int kCanopenFilterIdRangeHex = 5038;
+constexpr int kCanopenFilterIdCharacterHex = 5039;
+constexpr int kCanopenFilterIdRangeDecimal = 5040;
+constexpr int kCanopenFilterIdCharacterDecimal = 5041;
+constexpr int kCanopenFilterDuplicateEdit = 5042;
+constexpr int kCanopenFilterTitle = 9750;
+constexpr int kCanopenFilterGroup = 9751;
+constexpr int kCanopenFilterMethod1 = 9752;
+constexpr int kCanopenFilterCobId = 9753;
+constexpr int kCanopenFilterMethod2 = 9754;
+constexpr int kCanopenFilterFunctionCode = 9755;
+constexpr int kCanopenFilterNodeId = 9756;
+constexpr int kCanopenFilterFrame = 9757;
+constexpr int kCanopenFilterDataFrame = 9758;
+constexpr int kCanopenFilterRemoteFrame = 9759;
+constexpr int kCanopenFilterFormat = 9760;
+constexpr int kCanopenFilterHex = 9761;
+constexpr int kCanopenFilterDecimal = 9762;
+constexpr int kCanopenFilterMode = 9763;
+constexpr int kCanopenFilterShow = 9764;
+constexpr int kCanopenFilterHide = 9765;
+constexpr int kCanopenFilterSize = 9766;
+constexpr int kCanopenFilterData = 9767;
+constexpr int kCanopenFilterAdd = 9768;
+constexpr int kCanopenFilterEdit = 9769;
+constexpr int kCanopenFilterDelete = 9770;
+constexpr int kCanopenFilterAll = 9771;
+
+// The DeviceNet filter dialog: its messages, the long descriptions of its
+// condition list (beside the data list's short ones), then its captions,
+// the Method 2 entries (9719 + entry) and the words of its list.
+constexpr int kDeviceNetFilterDuplicateAdd = 5068;
+constexpr int kDeviceNetFilterDuplicateEdit = 5069;
+constexpr int kDeviceNetFilterMacRangeHex = 5070;
+constexpr int kDeviceNetFilterMacCharacterHex = 5071;
+constexpr int kDeviceNetFilterMacRangeDecimal = 5072;
+constexpr int kDeviceNetFilterMacCharacterDecimal = 5073;
+constexpr int kDeviceNetFilterDescriptions = 6122;
+constexpr int kDeviceNetFilterTitle = 9700;
+constexpr int kDeviceNetFilterConditionBox = 9701;
+constexpr int kDeviceNetFilterMacId = 9702;
+constexpr int kDeviceNetFilterSourceId = 9703;
+constexpr int kDeviceNetFilterDestinationId = 9704;
+constexpr int kDeviceNetFilterFormat = 9705;
+constexpr int kDeviceNetFilterHex = 9706;
+constexpr int kDeviceNetFilterDecimal = 9707;
+constexpr int kDeviceNetFilterMode = 9708;
+constexpr int kDeviceNetFilterShow = 9709;
+constexpr int kDeviceNetFilterHide = 9710;
+constexpr int kDeviceNetFilterMethod1 = 9711;
+constexpr int kDeviceNetFilterGroup = 9712;
+constexpr int kDeviceNetFilterMessageId = 9713;
+constexpr int kDeviceNetFilterMethod2 = 9714;
+constexpr int kDeviceNetFilterAdd = 9715;
+constexpr int kDeviceNetFilterEdit = 9716;
+constexpr int kDeviceNetFilterDelete = 9717;
+constexpr int kDeviceNetFilterAll = 9718;
+constexpr int kDeviceNetFilterEntries = 9719;
+constexpr int kDeviceNetFilterNotApplicable = 9736;
+constexpr int kDeviceNetFilterInvalid = 9737;
+constexpr int kDeviceNetFilterInvalidCan = 9738;
+constexpr int kDeviceNetFilterInvalidCanopen = 9739;
 
 // The entry fields' refusals, per dialog; fields/FieldMessages.h groups them.
 constexpr int kAutoByteRangeHex = 5005;
