@@ -5,10 +5,10 @@
 
 #include "core/CaptureState.h"
 #include "device/DeviceSettings.h"
+#include "filters/AdvancedIdentifierBits.h"
 #include "filters/FilterState.h"
 #include "protocol/Protocol.h"
 
-#include <array>
 #include <cstdint>
 
 // Chart display modes; the chart window is a placeholder, so the mode only
@@ -17,9 +17,6 @@ constexpr int kNoChartMode = -1;
 constexpr int kChartModeXT = 0;
 constexpr int kChartModeYT = 1;
 constexpr int kChartModeXY = 2;
-
-// The Advanced Identifier dialog's state for each of the 29 identifier bits.
-constexpr uint8_t kIdentifierBitUnset = 2;
 
 // Window thread only, except what CaptureState says of its own members.
 struct ProgramState {
@@ -36,12 +33,5 @@ struct ProgramState {
     bool autoDataLoaded = false;
     uint32_t hexFormat = 1;             // entry dialogs' number format: 1 hex, 0 decimal
     uint32_t filterIdentifierSeed = 0;  // the CAN filter dialog's Custom identifier
-    std::array<uint8_t, 29> identifierBitStates = filledBitStates();
-
-private:
-    static constexpr std::array<uint8_t, 29> filledBitStates() {
-        std::array<uint8_t, 29> states{};
-        states.fill(kIdentifierBitUnset);
-        return states;
-    }
+    AdvancedIdentifierBits advancedIdentifierBits;  // free again at every start
 };

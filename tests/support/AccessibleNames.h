@@ -27,26 +27,6 @@ struct ControlName {
     QString shown;    // the visible label
 };
 
-// The text of the label whose buddy the control is (it names what a button's
-// own text may only show, such as a colour), else a button's text or a
-// group's title, else the title of the group the control sits in alone;
-// empty when the screen shows no label for it.
-inline QString visibleLabel(QWidget* control) {
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->buddy() ? withoutMnemonic(label->text()) : label->text();
-    for (QLabel* label : control->window()->findChildren<QLabel*>()) {
-        if (label->buddy() == control)
-            return withoutMnemonic(label->text());
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return withoutMnemonic(button->text());
-    if (auto* group = qobject_cast<QGroupBox*>(control))
-        return withoutMnemonic(group->title());
-    if (auto* group = qobject_cast<QGroupBox*>(control->parentWidget()))
-        return withoutMnemonic(group->title());
-    return {};
-}
-
 // Whether `text` is what a label of `window` shows: a control named
 // explicitly must be named by a text the user can see.
 inline bool isShownByALabel(QWidget* window, const QString& text) {
@@ -92,6 +72,35 @@ inline bool isNamedControl(QWidget* widget) {
            qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
            qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QProgressBar*>(widget) ||
            qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QGroupBox*>(widget);
+}
+
+// Whether `control` is the only control the group shows.
+inline bool isAloneIn(QGroupBox* group, QWidget* control) {
+    for (QWidget* widget : group->findChildren<QWidget*>()) {
+        if (widget != control && widget->isVisibleTo(group) && isNamedControl(widget))
+            return false;
+    }
+    return true;
+}
+
+// The text of the label whose buddy the control is (it names what a button's
+// own text may only show, such as a colour), else a button's text or a
+// group's title, else the title of the group the control sits in alone;
+// empty when the screen shows no label for it.
+inline QString visibleLabel(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->buddy() ? withoutMnemonic(label->text()) : label->text();
+    for (QLabel* label : control->window()->findChildren<QLabel*>()) {
+        if (label->buddy() == control)
+            return withoutMnemonic(label->text());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return withoutMnemonic(button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        return withoutMnemonic(group->title());
+    if (auto* group = qobject_cast<QGroupBox*>(control->parentWidget()); group && isAloneIn(group, control))
+        return withoutMnemonic(group->title());
+    return {};
 }
 
 // Every control and label of `window` that the screen shows.
