@@ -55,6 +55,7 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
     case command::kSave:
     case command::kSaveAs:
     case command::kExport:
+    case command::kFilter:
         return state.dataListOpen;
     case command::kCapture:
         return state.dataListOpen && isCaptureEnabled(state.capture);

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+
+#include <algorithm>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -83,7 +85,16 @@ void CHighlightListCtrl::setColumns(std::span<const ListColumn> columns) {
     for (const ListColumn& column : columns)
         headers << tableText(column.headerString);
     setHorizontalHeaderLabels(headers);
+    for (std::size_t column = 0; column < columns.size(); ++column)
+        fitColumnText(column, headers[qsizetype(column)], horizontalHeader()->fontMetrics());
     applyColumnWidths();
+}
+
+void CHighlightListCtrl::fitColumnText(std::size_t column, const QString& text, const QFontMetrics& metrics) {
+    // An em of room for the cell's margins; the other columns keep their shares.
+    const int textWidth = metrics.horizontalAdvance(text) + metrics.horizontalAdvance(QLatin1Char('M'));
+    const int listWidth = int(textWidth / columns_[column].widthFraction) + 15 + 2 * frameWidth();
+    setMinimumWidth(std::max(minimumWidth(), listWidth));
 }
 
 void CHighlightListCtrl::applyColumnWidths() {

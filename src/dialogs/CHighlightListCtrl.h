@@ -32,6 +32,10 @@ public:
     // client width whenever the list changes size. The list reads
     // `columns` again later: a table that lives as long as the program.
     void setColumns(std::span<const ListColumn> columns);
+    // Widens the list, never narrows it, until column `column` holds `text`
+    // whole; setColumns does so for every header.
+    void fitColumnText(std::size_t column, const QString& text, const QFontMetrics& metrics);
+    void fitColumnText(std::size_t column, const QString& text) { fitColumnText(column, text, fontMetrics()); }
 
 signals:
     // A click on row `row` (-1: outside every row), on its check box or not.

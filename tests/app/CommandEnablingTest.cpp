@@ -52,7 +52,7 @@ TEST_F(CommandEnablingTest, IdleDataListCanCaptureButNotStop) {
     const std::set<int> enabled = enabledCommands(state, windows);
     for (int number : {command::kCapture, command::kClearAll, command::kSetup, command::kClose, command::kFont,
                        command::kGridLines, command::kProtocolDeviceNet, command::kProtocolCanopen, command::kSave,
-                       command::kSaveAs, command::kExport})
+                       command::kSaveAs, command::kExport, command::kFilter})
         EXPECT_TRUE(enabled.count(number)) << number;
     for (int number : {command::kStop, command::kProtocolCan, command::kZoom, command::kChartXT})
         EXPECT_FALSE(enabled.count(number)) << number;

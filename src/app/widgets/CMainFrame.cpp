@@ -9,6 +9,7 @@
 #include "app/widgets/CViewChart.h"
 #include "app/widgets/CommandActions.h"
 #include "app/widgets/DocumentWindows.h"
+#include "app/widgets/FilterDialogRunner.h"
 #include "app/widgets/HelpTopics.h"
 #include "app/widgets/MainMenuBar.h"
 #include "app/widgets/ToolbarIcon.h"
@@ -22,6 +23,7 @@
 #include "driver/Backend.h"
 #include "driver/KeshApi.h"
 #include "filters/ClassifyPass.h"
+#include "filters/FilterCommand.h"
 #include "filters/FilterState.h"
 #include "transmit/AutomationCommands.h"
 #include "transmit/widgets/CAutoMessageDlg.h"
@@ -167,6 +169,7 @@ void CMainFrame::connectCommands() {
     actions_->setHandler(kClearAll, [this] { clearAll(); });
     actions_->setHandler(kManualMessage, [this] { sendManualMessage(); });
     actions_->setHandler(kAutoConfigure, [this] { configureAutomation(); });
+    actions_->setHandler(kFilter, [this] { runFilter(); });
     actions_->setHandler(kAutoStart, [this] {
         if (CDataDoc* document = activeDocument())
             startAutomation(*document, state_.autoDataLoaded, messages_);
@@ -390,6 +393,14 @@ void CMainFrame::configureAutomation() {
         return;
     CAutoMessageDlg dialog(*document, state_, messages_, this);
     dialog.exec();
+}
+
+void CMainFrame::runFilter() {
+    CViewDataList* view = dataListView();
+    if (!view)
+        return;
+    FilterDialogRunner dialogs(state_, *view, messages_, this);
+    runFilterCommand(state_.protocol, dialogs);
 }
 
 void CMainFrame::setupDevice() {

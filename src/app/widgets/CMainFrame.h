@@ -95,6 +95,7 @@ private:
     void clearAll();
     void sendManualMessage();
     void configureAutomation();
+    void runFilter();
     void setupDevice();
     void pageSetup();
     void about();

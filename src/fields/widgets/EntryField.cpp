@@ -2,28 +2,14 @@
 
 #include "core/MessageSink.h"
 #include "fields/FieldMessages.h"
+#include "fields/widgets/UpperCaseValidator.h"
 
 #include <QFocusEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QValidator>
 
 #include <string>
 
-namespace {
-
-// Upper-cases every text the field takes, typed or set, before anyone hears
-// of the change; it refuses nothing, since refusing is the change rule's job.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-}  // namespace
 
 EntryField::EntryField(FieldKind kind, const FieldMessages& messages, MessageSink& sink, LeftEmpty leftEmpty,
                        QWidget* parent)

@@ -1,14 +1,16 @@
 #include "filters/widgets/CCanFilterDlg.h"
 
 #include "core/StringTable.h"
+#include "dialogs/CHighlightListCtrl.h"
 #include "dialogs/TableText.h"
 #include "fields/FieldMessages.h"
 #include "filters/CanFilterRows.h"
 #include "filters/ConditionTexts.h"
 #include "filters/FilterFlags.h"
 #include "filters/widgets/CAdvancedIdDlg.h"
+#include "filters/widgets/ControlRows.h"
+#include "filters/widgets/FilterDialogControls.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,34 +25,6 @@ constexpr FilterDialogTexts kCanFilterTexts{
     strings::kCanFilterEdit,  strings::kCanFilterDelete, strings::kFilterAddDuplicateCan,
     strings::kFilterEditDuplicateCan,
 };
-
-// The entries of the Size list past "ALL": "0" to "8".
-constexpr int kLengthEntries = 9;
-
-QRadioButton* pairedButtons(QObject* owner, int first, int second, QRadioButton** secondButton) {
-    auto* group = new QButtonGroup(owner);
-    auto* a = new QRadioButton(tableText(first));
-    auto* b = new QRadioButton(tableText(second));
-    group->addButton(a);
-    group->addButton(b);
-    a->setChecked(true);
-    *secondButton = b;
-    return a;
-}
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* widget : widgets)
-        layout->addWidget(widget);
-    layout->addStretch();
-    return layout;
-}
-
-QLabel* labelFor(QWidget* control, int text) {
-    auto* label = new QLabel(tableText(text));
-    label->setBuddy(control);
-    return label;
-}
 
 }  // namespace
 
@@ -74,27 +48,31 @@ CCanFilterDlg::CCanFilterDlg(FilterDialogContext& context, int32_t frameType, ui
     identifier_->setAccessibleName(withoutMnemonic(tableText(strings::kCanFilterIdentifier)));
     advancedButton_->setAutoDefault(false);
 
-    dataFrame_ = pairedButtons(this, strings::kCanFilterDataFrame, strings::kCanFilterRemoteFrame, &remote_);
-    hex_ = pairedButtons(this, strings::kCanFilterHex, strings::kCanFilterDecimal, &decimal_);
+    const RadioPair frameKinds = radioPair(this, strings::kCanFilterDataFrame, strings::kCanFilterRemoteFrame);
+    dataFrame_ = frameKinds.first;
+    remote_ = frameKinds.second;
+    const RadioPair formats = radioPair(this, strings::kCanFilterHex, strings::kCanFilterDecimal);
+    hex_ = formats.first;
+    decimal_ = formats.second;
     // The adapter settings choose the identifier width; the user cannot.
-    QRadioButton* extend = nullptr;
-    QRadioButton* standard = pairedButtons(this, strings::kStandardFrames, strings::kExtendedFrames, &extend);
-    extend->setChecked(identifierWidthOf(frameType) == IdentifierWidth::extend);
-    standard->hide();
-    extend->hide();
+    const RadioPair widths = radioPair(this, strings::kStandardFrames, strings::kExtendedFrames);
+    widths.second->setChecked(identifierWidthOf(frameType) == IdentifierWidth::extend);
+    widths.first->hide();
+    widths.second->hide();
 
-    size_->addItem(tableText(strings::kCanFilterAll));
-    for (int length = 0; length < kLengthEntries; ++length)
-        size_->addItem(QString::number(length));
+    fillSizeList(*size_, strings::kCanFilterAll);
+    // "DeviceNet" in the Protocol column and eight decimal bytes in Data.
+    conditionList()->fitColumnText(1, tableText(strings::kFilterProtocolDeviceNet));
+    conditionList()->fitColumnText(kCanFilterColumnCount - 1, QStringLiteral(" 255").repeated(8));
     size_->setObjectName(QStringLiteral("size"));
     for (std::size_t i = 0; i < data_.size(); ++i)
         data_[i]->setObjectName(QStringLiteral("data%1").arg(i + 1));
 
-    addConditionRow(row({labelFor(identifierChoice_, strings::kCanFilterIdentifier), identifierChoice_, identifier_,
-                         advancedButton_, standard, extend}));
-    addConditionRow(row({new QLabel(tableText(strings::kCanFilterFrame)), dataFrame_, remote_,
-                         new QLabel(tableText(strings::kCanFilterFormat)), hex_, decimal_}));
-    addConditionRow(row({labelFor(size_, strings::kCanFilterSize), size_}));
+    addConditionRow(controlRow({labelFor(identifierChoice_, strings::kCanFilterIdentifier), identifierChoice_,
+                                identifier_, advancedButton_, widths.first, widths.second}));
+    addConditionRow(controlRow({new QLabel(tableText(strings::kCanFilterFrame)), dataFrame_, remote_,
+                                new QLabel(tableText(strings::kCanFilterFormat)), hex_, decimal_}));
+    addConditionRow(controlRow({labelFor(size_, strings::kCanFilterSize), size_}));
     auto* dataRow = new QHBoxLayout;
     dataRow->addWidget(new QLabel(tableText(strings::kCanFilterData)));
     for (EntryField* field : data_)
@@ -124,11 +102,7 @@ CanFilterControls CCanFilterDlg::controls() const {
     controls.identifierValue = identifier_->keptValue();
     controls.advanced = advancedPattern_;
     controls.remoteFrame = remote_->isChecked();
-    controls.lengthAndData.sizeEntry = size_->currentIndex();
-    for (std::size_t i = 0; i < data_.size(); ++i) {
-        if (!data_[i]->text().isEmpty())
-            controls.lengthAndData.data[i] = uint8_t(data_[i]->keptValue());
-    }
+    controls.lengthAndData = lengthAndDataOf(*size_, data_);
     return controls;
 }
 
@@ -147,11 +121,7 @@ void CCanFilterDlg::loadCondition(const FilterCondition& condition) {
         identifier_->showValue(loaded.identifierValue);
     else if (loaded.identifier == IdentifierChoice::advanced)
         bits_.load(condition);
-    size_->setCurrentIndex(loaded.lengthAndData.sizeEntry);
-    for (std::size_t i = 0; i < data_.size(); ++i) {
-        const std::optional<uint8_t> value = loaded.lengthAndData.data[i];
-        data_[i]->setText(value ? QString::fromStdString(paddedByteText(*value, numberFormat())) : QString());
-    }
+    showLengthAndData(loaded.lengthAndData, *size_, data_, numberFormat());
     (loaded.remoteFrame ? remote_ : dataFrame_)->setChecked(true);
     enableDataFieldsForFrame();
 }
@@ -169,11 +139,7 @@ void CCanFilterDlg::showInChosenFormat() {
     fillList();
 }
 
-void CCanFilterDlg::enableDataFieldsForFrame() {
-    // "ALL" leaves every byte open, like a size of 8.
-    const int entry = size_->currentIndex();
-    enableDataFields(data_, entry <= 0 ? kMaxDataBytes : entry - 1, remote_->isChecked());
-}
+void CCanFilterDlg::enableDataFieldsForFrame() { enableDataFieldsForSize(*size_, data_, remote_->isChecked()); }
 
 void CCanFilterDlg::runAdvancedIdentifier() {
     CAdvancedIdDlg dialog(bits_, frameType_, this);

@@ -41,12 +41,6 @@ AutoTimingSpinBox* addTimingField(QDialog* dialog, QHBoxLayout* row, int label, 
     return field;
 }
 
-// Wide enough that the Data column shows eight decimal bytes whole.
-int listWidthForWidestData(const CHighlightListCtrl& list) {
-    constexpr std::size_t kDataColumn = kAutoListColumnCount - 1;
-    const int dataWidth = list.fontMetrics().horizontalAdvance(QStringLiteral(" 255").repeated(8)) + 16;
-    return int(dataWidth / kAutoListColumns[kDataColumn].widthFraction) + 15 + 2 * list.frameWidth();
-}
 
 }  // namespace
 
@@ -69,7 +63,8 @@ CAutoMessageDlg::CAutoMessageDlg(DocumentContents& document, ProgramState& state
 
     list_->setObjectName(QStringLiteral("items"));
     list_->setColumns(kAutoListColumns);
-    list_->setMinimumWidth(listWidthForWidestData(*list_));
+    // The Data column shows eight decimal bytes whole.
+    list_->fitColumnText(kAutoListColumnCount - 1, QStringLiteral(" 255").repeated(8));
     // The note is the only text the screen shows beside the list.
     auto* note = new QLabel(tableText(strings::kAutoItemLimitNote));
     note->setBuddy(list_);

@@ -1,7 +1,8 @@
 // vorelin-screenshot-tour: takes the README's pictures on a real X display
 // (Xvfb): the New dialog, Device Setup, the main window over a live CANopen
 // capture of the simulated adapter, Manual Message, Auto Message with a few
-// items, and the progress window.
+// items, the three filter dialogs over a few conditions, Advanced Identifier,
+// and the progress window.
 // Usage: vorelin-screenshot-tour DIR
 #include "app/CommandIds.h"
 #include "app/RecentFileList.h"
@@ -16,6 +17,13 @@
 #include "document/ProgramState.h"
 #include "driver/Backend.h"
 #include "fields/widgets/EntryField.h"
+#include "filters/CanFilterRules.h"
+#include "filters/CanopenFilterRules.h"
+#include "filters/DeviceNetFilterRules.h"
+#include "filters/widgets/CAdvancedIdDlg.h"
+#include "filters/widgets/CCANopenFilterDlg.h"
+#include "filters/widgets/CCanFilterDlg.h"
+#include "filters/widgets/CDeviceNetFilterDlg.h"
 #include "transmit/widgets/AutoEntryBox.h"
 #include "transmit/widgets/CAutoMessageDlg.h"
 #include "transmit/widgets/CManualMessageDlg.h"
@@ -69,6 +77,26 @@ void addAutomationItems(CAutoMessageDlg* dialog) {
     }
     CHighlightListCtrl* list = dialog->itemList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->checkBoxRect(1).center());
+}
+
+// One condition of each kind, as the three dialogs build them.
+std::vector<FilterCondition> tourConditions() {
+    CanFilterControls custom;
+    custom.identifier = IdentifierChoice::custom;
+    custom.identifierValue = 0x181;
+    custom.lengthAndData.data[0] = 0x01;
+    CanFilterControls advanced;
+    advanced.identifier = IdentifierChoice::advanced;
+    advanced.advanced = AdvancedPattern{0x781, 0x701};
+    DeviceNetFilterControls slave;
+    slave.group = 2;
+    slave.sourceMacId = 10;
+    CanopenFilterControls pdo;
+    pdo.method = CanopenFilterMethod::functionCodeAndNodeId;
+    pdo.functionCode = 3;
+    pdo.nodeId = 5;
+    return {buildCanCondition(custom, 1), buildCanCondition(advanced, 1), buildDeviceNetCondition(slave),
+            buildCanopenCondition(pdo)};
 }
 
 }  // namespace
@@ -139,6 +167,39 @@ int main(int argc, char** argv) {
             dialog->reject();
         });
         frame.commandAction(command::kAutoConfigure)->trigger();
+
+        // The filter dialogs over conditions in force, so their lists show
+        // each kind in their own words.
+        state.filter.conditions = tourConditions();
+        whenDialogOpens<CCANopenFilterDlg>([&](CCANopenFilterDlg* dialog) {
+            QTest::qWait(300);
+            saved &= saveScreen(out.filePath(QStringLiteral("filter-canopen.png")));
+            dialog->reject();
+        });
+        frame.commandAction(command::kFilter)->trigger();
+        frame.commandAction(command::kProtocolDeviceNet)->trigger();
+        whenDialogOpens<CDeviceNetFilterDlg>([&](CDeviceNetFilterDlg* dialog) {
+            QTest::qWait(300);
+            saved &= saveScreen(out.filePath(QStringLiteral("filter-devicenet.png")));
+            dialog->reject();
+        });
+        frame.commandAction(command::kFilter)->trigger();
+        frame.commandAction(command::kProtocolCan)->trigger();
+        whenDialogOpens<CCanFilterDlg>([&](CCanFilterDlg* dialog) {
+            dialog->identifierChoice()->setCurrentIndex(int(IdentifierChoice::advanced));
+            QTest::qWait(300);
+            saved &= saveScreen(out.filePath(QStringLiteral("filter-can.png")));
+            whenDialogOpens<CAdvancedIdDlg>([&](CAdvancedIdDlg* advanced) {
+                for (const int bit : {0, 0, 8, 9, 10})
+                    advanced->bitButton(bit)->click();
+                QTest::qWait(300);
+                saved &= saveScreen(out.filePath(QStringLiteral("advanced-identifier.png")));
+                advanced->reject();
+            });
+            dialog->advancedButton()->click();
+            dialog->reject();
+        });
+        frame.commandAction(command::kFilter)->trigger();
 
         CProgressDlg progress(&frame);
         progress.show();
