@@ -10,6 +10,7 @@
 
 #include "app/widgets/ModalDialog.h"
 #include "filters/ConditionBuilders.h"
+#include "filters/widgets/FilterDialogDriver.h"
 #include "support/AccessibleNames.h"
 #include "support/PushButtons.h"
 #include "support/QStringPrinting.h"
@@ -71,12 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                                        }}),
     entryFieldDialogName);
 
-bool sameConditions(const std::vector<FilterCondition>& a, const std::vector<FilterCondition>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
-               return sameImage(x, y);
-           });
-}
-
 class CCanFilterDlgTest : public ::testing::Test {
 protected:
     void open(std::vector<FilterCondition> conditions = {}, uint32_t mode = FILTER_SHOW) {
@@ -95,23 +90,9 @@ protected:
         field->selectAll();
         QTest::keyClicks(field, QString::fromLatin1(text));
     }
-    QStringList row(int index) const {
-        QStringList texts;
-        for (int column = 0; column < list()->columnCount(); ++column)
-            texts << list()->item(index, column)->text();
-        return texts;
-    }
-    void clickRow(int index, bool onCheckBox = false) {
-        const QRect cell = list()->visualRect(list()->model()->index(index, 2));
-        const QPoint at = onCheckBox ? list()->checkBoxRect(index).center() : cell.center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-    }
-    std::vector<int> shownNumbers() const {
-        std::vector<int> numbers;
-        for (const Message& message : messages.shown())
-            numbers.push_back(message.number);
-        return numbers;
-    }
+    QStringList row(int index) const { return rowTexts(list(), index); }
+    void clickRow(int index, bool onCheckBox = false) { ::clickRow(list(), index, onCheckBox); }
+    std::vector<int> shownNumbers() const { return ::shownNumbers(messages); }
 
     RecordingMessageSink messages;
     CanFilterSetup setup{kStandardFrames, messages};
