@@ -1,5 +1,6 @@
 #include "filters/CanFilterRows.h"
 #include "filters/CanFilterRules.h"
+#include "filters/CompiledConditions.h"
 #include "filters/ConditionMatches.h"
 #include "filters/DuplicateRule.h"
 
@@ -116,17 +117,20 @@ TEST(CanFilterRows, EveryKindOfConditionReadsAsTheListShowsIt) {
     EXPECT_EQ(canFilterRowTexts(damaged, 0, NumberFormat::hex)[5], "") << "a length past 8 shows no items";
 }
 
-// Every standard identifier, as a data frame with eight bytes `data` and as
-// a remote frame, through the built condition against the rule the dialog
-// promises.
+// Every standard identifier, as a data frame with bytes `data` and as a
+// remote frame, through the built condition against the rule the dialog
+// promises; the classifier that builds the shown rows must agree.
 void expectMatchesExactly(const FilterCondition& condition, std::initializer_list<uint8_t> data,
                           const std::function<bool(uint32_t identifier, bool remote)>& promised, const char* name) {
+    const CompiledConditions compiled(std::span(&condition, 1));
     for (uint32_t identifier = 0; identifier < 0x800; ++identifier) {
         for (const bool remote : {false, true}) {
             CanFrame frame = dataFrame(identifier, data, /*extended=*/0);
             frame.remote = remote ? 1 : 0;
-            ASSERT_EQ(conditionMatches(frame, condition), promised(identifier, remote))
+            const bool expected = promised(identifier, remote);
+            ASSERT_EQ(conditionMatches(frame, condition), expected)
                 << name << ": identifier " << identifier << (remote ? " remote" : " data");
+            ASSERT_EQ(compiled.matchesAny(frame), expected) << name << ", classifier: identifier " << identifier;
         }
     }
 }

@@ -58,14 +58,20 @@ TEST_F(FilterCommandTest, EachProtocolOpensItsOwnDialog) {
 TEST_F(FilterCommandTest, OkShowsThePassedRowsAndTheConditionsSurviveACaptureFile) {
     runNew(QStringLiteral("can"));
     ASSERT_NO_FATAL_FAILURE(storeFrames());
-    whenDialogOpens<CCanFilterDlg>([](CCanFilterDlg* dialog) {
+    uint32_t shownWhileOpen = 0;
+    whenDialogOpens<CCanFilterDlg>([this, &shownWhileOpen](CCanFilterDlg* dialog) {
         dialog->identifierChoice()->setCurrentIndex(int(IdentifierChoice::custom));
         dialog->identifierField()->setText(QStringLiteral("105"));
         clickButton(dialog, QStringLiteral("Add"));
+        // A frame arriving now meets the conditions in force, not the dialog's.
+        ASSERT_TRUE(state.capture.store.append(frameRecord(0x200)));
+        classifyPass(state.capture, state.filter);
+        shownWhileOpen = state.capture.rows.count();
         clickButton(dialog, QStringLiteral("OK"));
         rejectIfStillOpen(dialog);
     });
     action(command::kFilter)->trigger();
+    EXPECT_EQ(shownWhileOpen, 17u);
     ASSERT_EQ(state.filter.conditions.size(), 1u);
     ASSERT_EQ(state.capture.rows.count(), 1u);
     EXPECT_EQ(state.capture.store.at(state.capture.rows.at(0)).frame.identifier, 0x105u);
