@@ -82,6 +82,12 @@ CCANopenFilterDlg::CCANopenFilterDlg(FilterDialogContext& context, uint32_t& hex
     fillList();
 }
 
+CCANopenFilterDlg::~CCANopenFilterDlg() {
+    // The COB-ID box loses the focus while the widgets are taken apart, after
+    // this part of the dialog is gone: its leave rule must not reach it.
+    cobId_->disconnect(this);
+}
+
 void CCANopenFilterDlg::widenListForItsWords() {
     // "Standard" in the Type column, the narrowest one that shows a word;
     // the columns keep their shares, so the others fit their words too.

@@ -17,6 +17,7 @@ public:
     // Opens in Hex whatever `hexFormat` holds; its Hex and Decimal buttons
     // write `hexFormat`, which the message dialogs open in.
     CCANopenFilterDlg(FilterDialogContext& context, uint32_t& hexFormat, QWidget* parent = nullptr);
+    ~CCANopenFilterDlg() override;
 
     QRadioButton* method1Button() const { return method1_; }
     QRadioButton* method2Button() const { return method2_; }
