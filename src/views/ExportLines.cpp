@@ -4,9 +4,7 @@
 #include "protocol/CanopenReading.h"
 #include "protocol/DeviceNetReading.h"
 #include "views/FrameText.h"
-
-#include <algorithm>
-#include <optional>
+#include "views/RowLinePieces.h"
 
 namespace {
 
@@ -35,27 +33,6 @@ constexpr std::string_view kDeviceNetDescriptions[kDnKindCount] = {
     "Invalid CAN Identifiers",
 };
 
-constexpr std::string_view kCanopenDescriptions[kCoKindCount] = {
-    "",  // CoNotApplicable: extended frames show "Invalid data" instead
-    "NMT",
-    "SYNC",
-    "Emergency",
-    "Time Stamp",
-    "PDO1 (tx)",
-    "PDO1 (rx)",
-    "PDO2 (tx)",
-    "PDO2 (rx)",
-    "PDO3 (tx)",
-    "PDO3 (rx)",
-    "PDO4 (tx)",
-    "PDO4 (rx)",
-    "SDO (tx)",
-    "SDO (rx)",
-    "NMT Error Control",
-    "reserved",
-    "------",
-};
-
 // Where the DeviceNet groups place their fields: blanks around the MAC IDs
 // and message ID, and the description's lead and width (lead included).
 struct DeviceNetGroupLayout {
@@ -77,29 +54,7 @@ constexpr DeviceNetGroupLayout kDeviceNetGroups[] = {
 // The COB-ID whose description is filled one character short.
 constexpr uint32_t kShortDescriptionCobId = 0x6E0;
 
-char* writeBlanks(char* out, int count) { return std::fill_n(out, count, ' '); }
-
-char* writeWord(char* out, std::string_view word) { return frametext::writeText(out, word, kMaxExportWordChars); }
-
-// `blanks` blanks and `text`, filled with blanks to `width` characters in all.
-char* writeFilled(char* out, int blanks, std::string_view text, int width) {
-    char* start = out;
-    out = writeBlanks(out, blanks);
-    out = std::copy(text.begin(), text.end(), out);
-    return writeBlanks(out, std::max(0, width - int(out - start)));
-}
-
-char* writeOptionalHex(char* out, const std::optional<uint32_t>& value) {
-    if (!value)
-        return std::copy(frametext::kAbsentField.begin(), frametext::kAbsentField.end(), out);
-    return frametext::writeHex(out, *value, 2);
-}
-
-char* writeDataText(char* out, const ExportWords& words, const CanFrame& frame) {
-    if (frame.remote == 1)
-        return writeWord(out, words.remoteFrame);
-    return frametext::writeDataBytes(out, frame);
-}
+using namespace rowline;
 
 // The identifier and its kind, laid out alike in the CAN and CANopen lines.
 char* writeIdentifierAndKind(char* out, const ExportWords& words, const CanFrame& frame) {
