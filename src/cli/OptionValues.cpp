@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Subcommand.h"
 #include "document/ExportRows.h"
+#include "document/PrintedFile.h"
 #include "driver/Backend.h"
 #include "protocol/FrameSyntax.h"
 #include "protocol/Protocol.h"
@@ -32,6 +33,25 @@ constexpr Choice<ExportFormat> kExportFormats[] = {
     {"text", ExportFormat::textLog},
     {"candump", ExportFormat::candumpLog},
 };
+
+constexpr Choice<PrintFileFormat> kPrintFormats[] = {
+    {"pdf", PrintFileFormat::pdf},
+    {"text", PrintFileFormat::text},
+};
+
+constexpr uint32_t kMaxFontPoints = 200;
+// The list's font height is in screen pixels.
+constexpr uint32_t kScreenDotsPerInch = 96;
+constexpr uint32_t kPointsPerInch = 72;
+
+std::optional<uint32_t> wholeNumberIn(std::string_view text) {
+    uint32_t number = 0;
+    // Unsigned from_chars takes neither a sign nor a blank.
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
 
 std::string_view presentValue(const Arguments& arguments, std::string_view option) {
     const auto value = arguments.value(option);
@@ -86,10 +106,8 @@ std::optional<double> decimalValue(const Arguments& arguments, std::string_view 
 std::optional<uint32_t> wholeNumberValue(const Arguments& arguments, std::string_view option, uint32_t min,
                                          uint32_t max) {
     const std::string_view text = presentValue(arguments, option);
-    uint32_t number = 0;
-    // Unsigned from_chars takes neither a sign nor a blank.
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || number < min || number > max) {
+    const auto number = wholeNumberIn(text);
+    if (!number || *number < min || *number > max) {
         reportBadValue(arguments, option, text, std::to_string(min) + " to " + std::to_string(max));
         return std::nullopt;
     }
@@ -125,6 +143,36 @@ std::optional<Protocol> protocolValue(const Arguments& arguments) {
 
 std::optional<ExportFormat> exportFormatValue(const Arguments& arguments) {
     return choiceValue(arguments, "--format", kExportFormats);
+}
+
+std::optional<PrintFileFormat> printFormatValue(const Arguments& arguments) {
+    return choiceValue(arguments, "--format", kPrintFormats);
+}
+
+bool readPrintSettings(const Arguments& arguments, PrintFileSettings& settings) {
+    if (const auto pages = arguments.value("--pages")) {
+        const std::size_t dash = pages->find('-');
+        const auto first = wholeNumberIn(pages->substr(0, dash));
+        const auto last = dash == std::string_view::npos ? first : wholeNumberIn(pages->substr(dash + 1));
+        if (!first || !last || *first < 1 || *last < *first) {
+            reportBadValue(arguments, "--pages", *pages, "FIRST-LAST, 1 <= FIRST <= LAST");
+            return false;
+        }
+        settings.firstPage = *first;
+        settings.lastPage = *last;
+    }
+    if (const auto font = arguments.value("--font")) {
+        const std::size_t comma = font->rfind(',');
+        const auto points = comma == std::string_view::npos ? std::nullopt : wholeNumberIn(font->substr(comma + 1));
+        if (comma == 0 || !points || *points < 1 || *points > kMaxFontPoints) {
+            reportBadValue(arguments, "--font", *font,
+                           "FAMILY,POINTS with 1 to " + std::to_string(kMaxFontPoints) + " points");
+            return false;
+        }
+        settings.fontFamily = std::string(font->substr(0, comma));
+        settings.fontPixels = int(*points * kScreenDotsPerInch / kPointsPerInch);
+    }
+    return true;
 }
 
 }  // namespace cli

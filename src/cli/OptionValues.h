@@ -14,6 +14,8 @@
 
 enum class Protocol : int;
 enum class ExportFormat;
+enum class PrintFileFormat;
+struct PrintFileSettings;
 
 namespace vorelin::driver {
 class Backend;
@@ -46,5 +48,13 @@ std::optional<Protocol> protocolValue(const Arguments& arguments);
 
 // --format: text (the text log of File > Export) or candump.
 std::optional<ExportFormat> exportFormatValue(const Arguments& arguments);
+
+// print's --format: pdf or text.
+std::optional<PrintFileFormat> printFormatValue(const Arguments& arguments);
+
+// print's --pages A-B (or one page A) and --font FAMILY,POINTS into
+// `settings`, which keeps what an absent option leaves; false after
+// reporting a bad value.
+bool readPrintSettings(const Arguments& arguments, PrintFileSettings& settings);
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CyclicCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/PrintCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/SendCommand.h"
 #include "cli/StandardOutput.h"
@@ -20,7 +21,8 @@ namespace {
 
 // In the order the usage lists them.
 constexpr const cli::Subcommand* kSubcommands[] = {
-    &kCaptureCommand, &kCellsCommand, &kExportCommand, &kConvertCommand, &kInfoCommand, &kSendCommand, &kCyclicCommand,
+    &kCaptureCommand, &kCellsCommand, &kExportCommand, &kPrintCommand,
+    &kConvertCommand, &kInfoCommand,  &kSendCommand,   &kCyclicCommand,
 };
 
 // "export" of "vorelin-cli export".

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -503,6 +504,7 @@ TEST(CliFileCommands, RefusedInputsLeaveNoOutputBehind) {
         {"cells", "cells --protocol can --in", false},
         {"export", "export --protocol can", true},
         {"export", "export --protocol canopen --format candump", true},
+        {"print", "print --protocol devicenet", true},
         {"convert", "convert", true},
     };
     const char* const outNames[] = {"out.orx", "out.log"};
@@ -550,7 +552,10 @@ TEST(CliFileCommands, UnwritableOutputIsAFailureNotUsage) {
     const struct {
         const char* command;
         std::string out;
-    } rows[] = {{"export --protocol can", blocked + ".txt"}, {"convert", blocked + ".log"}, {"convert", blocked + ".orx"}};
+    } rows[] = {{"export --protocol can", blocked + ".txt"},
+                {"print --protocol can", blocked + ".pdf"},
+                {"convert", blocked + ".log"},
+                {"convert", blocked + ".orx"}};
     for (const auto& row : rows) {
         const CommandOutput run = cli(std::string(row.command) + " " + quoted(in) + " " + quoted(row.out));
         EXPECT_EQ(run.status, 1) << row.out;
@@ -569,7 +574,7 @@ TEST(CliFileCommands, UsageErrorsExitWithTwo) {
     const struct {
         const char* name;
         std::string arguments;
-        const char* err;  // exact, or nullptr for any one line
+        std::string err;  // exact, or empty for any one line
     } rows[] = {
         {"export_missing_protocol", "export " + in + " " + out, "vorelin-cli export: missing --protocol (see --help)\n"},
         {"export_one_path", "export --protocol can " + in, "vorelin-cli export: expected IN and OUT (see --help)\n"},
@@ -579,27 +584,123 @@ TEST(CliFileCommands, UsageErrorsExitWithTwo) {
          "vorelin-cli export: bad value 'csv' for --format (expected text or candump)\n"},
         {"export_format_without_value", "export --protocol can " + in + " " + out + " --format",
          "vorelin-cli export: --format needs a value\n"},
-        {"export_unknown_protocol", "export --protocol j1939 " + in + " " + out, nullptr},
+        {"export_unknown_protocol", "export --protocol j1939 " + in + " " + out, ""},
         {"convert_one_path", "convert " + in, "vorelin-cli convert: expected IN and OUT (see --help)\n"},
         {"convert_three_paths", "convert " + in + " " + out + " " + out,
          "vorelin-cli convert: expected IN and OUT (see --help)\n"},
-        {"convert_unknown_extension", "convert " + in + " " + out, nullptr},
-        {"convert_unknown_option", "convert --force " + in + " " + out, nullptr},
+        {"convert_unknown_extension", "convert " + in + " " + out, ""},
+        {"convert_unknown_option", "convert --force " + in + " " + out, ""},
         {"info_no_file", "info", "vorelin-cli info: missing FILE (see --help)\n"},
         {"info_two_files", "info " + in + " " + in,
          "vorelin-cli info: expected FILE (see --help)\n"},
         {"cells_in_without_value", "cells --protocol can --in", "vorelin-cli cells: --in needs a value\n"},
-        {"cells_in_and_frames", "cells --protocol can --in " + in + " 123#11", nullptr},
+        {"cells_in_and_frames", "cells --protocol can --in " + in + " 123#11", ""},
+        {"print_pages_backwards", "print --protocol can --pages 3-2 " + in + " " + out,
+         "vorelin-cli print: bad value '3-2' for --pages (expected FIRST-LAST, 1 <= FIRST <= LAST)\n"},
+        {"print_page_0", "print --protocol can --pages 0 " + in + " " + out, ""},
+        {"print_font_without_points", "print --protocol can --font Verdana " + in + " " + out,
+         "vorelin-cli print: bad value 'Verdana' for --font (expected FAMILY,POINTS with 1 to 200 points)\n"},
+        {"print_unknown_format", "print --protocol can --format png " + in + " " + out,
+         "vorelin-cli print: bad value 'png' for --format (expected pdf or text)\n"},
+        {"print_first_page_beyond_the_printout", "print --protocol can --pages 2-9 " + in + " " + out,
+         "vorelin-cli print: " + dir.file("in.orx") + ": no page 2: the printout has 1 page\n"},
     };
     for (const auto& row : rows) {
         const CommandOutput run = cli(row.arguments);
         EXPECT_EQ(run.status, 2) << row.name;
         EXPECT_EQ(run.out, "") << row.name;
-        if (row.err)
+        if (!row.err.empty())
             EXPECT_EQ(run.err, row.err) << row.name;
         else
             EXPECT_TRUE(isErrorLine(run.err, "vorelin-cli " + row.arguments.substr(0, row.arguments.find(' ')) + ": "))
                 << row.name << run.err;
     }
     EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"in.orx"});
+}
+
+namespace {
+
+// Up to 100 CAN frames 10 ms apart with identifiers 0x100 on, as a candump log.
+std::string numberedLog(int count) {
+    std::string log;
+    for (int i = 0; i < count; ++i) {
+        char line[48];
+        std::snprintf(line, sizeof line, "(1700000000.%06d) can0 %03X#11\n", i * 10000, 0x100 + i);
+        log += line;
+    }
+    return log;
+}
+
+std::vector<std::string> pagesOf(const std::string& text) {
+    std::vector<std::string> pages(1);
+    for (char c : text) {
+        if (c == '\f')
+            pages.emplace_back();
+        else
+            pages.back() += c;
+    }
+    return pages;
+}
+
+}  // namespace
+
+TEST(CliPrint, WritesEachPagesTextsInDrawingOrderForTheShownRows) {
+    TempDir dir;
+    CaptureImage image = fourFrames();
+    image.header.filterActiveWord = 1;  // the file's filter shows the two frames with identifier 123
+    const std::string in = dir.file("in.orx"), out = dir.file("out.txt");
+    TempDir::write(in, image.bytes());
+    const CommandOutput run = cli("print --protocol can --format text " + quoted(in) + " " + quoted(out));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_EQ(TempDir::read(out),
+              "Data captured by Vorelin\n"
+              "CANIndex   Time(m-s-ms-us) Loading(%) IDN Type Len    Data\n"
+              "0000000 :    01-02-500-000    12    123  Standard    3    11 22 33 \n"
+              "0000001 :    02-00-000-001    100    123  Standard    0    \n"
+              "- Page 1 of 1 -\n");
+}
+
+TEST(CliPrint, PrintsTheChosenPagesInTheChosenFont) {
+    TempDir dir;
+    const std::string in = dir.file("bus.log"), out = dir.file("out.txt");
+    TempDir::write(in, numberedLog(100));
+    // 24 points are 32 screen pixels; half of them at 600 dpi make a body of
+    // 133 pixels, Courier's box 108 + 34 of them: 7016 / 142 - 5 = 44 rows a page.
+    const CommandOutput run = cli("print --protocol canopen --format text --pages 2-7 --font 'DejaVu Sans Mono,24' " +
+                                  quoted(in) + " " + quoted(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> pages = pagesOf(TempDir::read(out).value_or(""));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(pages[0].starts_with("Data captured by Vorelin\nCopIndex ")) << pages[0];
+    EXPECT_NE(pages[0].find("\n0000044    00-00-440-000"), std::string::npos) << pages[0];
+    EXPECT_TRUE(pages[0].ends_with("\n0000087    00-00-870-000   00    157  Standard    2    57    reserved" +
+                                   std::string(13, ' ') + "1    11 \n- Page 2 of 3 -\n"))
+        << pages[0];
+    EXPECT_EQ(std::count(pages[1].begin(), pages[1].end(), '\n'), 2 + 12 + 1);
+    EXPECT_TRUE(pages[1].ends_with("\n- Page 3 of 3 -\n"));
+}
+
+TEST(CliPrint, WritesAPdfThatReadsBackPageByPage) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF cannot be read back";
+    TempDir dir;
+    const std::string in = dir.file("bus.log"), pdf = dir.file("out.pdf");
+    TempDir::write(in, numberedLog(100));
+    ASSERT_EQ(cli("print --protocol can " + quoted(in) + " " + quoted(pdf)).status, 0);
+    const CommandOutput text = runCommand("/usr/bin/pdftotext", "-layout " + quoted(pdf) + " -");
+    ASSERT_EQ(text.status, 0) << text.err;
+    // The default font: 8 points at 600 dpi are 66 pixels, Helvetica's box
+    // 62 + 15 of them: 7016 / 77 - 5 = 86 rows on page 1.
+    std::vector<std::string> pages = pagesOf(text.out);
+    if (pages.back().empty())
+        pages.pop_back();
+    ASSERT_EQ(pages.size(), 2u);
+    for (const std::string& page : pages)
+        EXPECT_NE(page.find("Data captured by Vorelin"), std::string::npos);
+    EXPECT_NE(pages[0].find("0000085 :"), std::string::npos);
+    EXPECT_EQ(pages[0].find("0000086 :"), std::string::npos);
+    EXPECT_NE(pages[0].find("- Page 1 of 2 -"), std::string::npos);
+    EXPECT_NE(pages[1].find("0000099 :"), std::string::npos);
+    EXPECT_NE(pages[1].find("- Page 2 of 2 -"), std::string::npos);
 }
