@@ -49,10 +49,6 @@ CanFilterControls canControlsOf(const FilterCondition& condition) {
         controls.identifier = IdentifierChoice::advanced;
     }
     controls.remoteFrame = condition.frame.remote != 0;
-    controls.lengthAndData.sizeEntry = sizeEntryOf(condition);
-    for (int i = 0; i < kMaxDataBytes; ++i) {
-        if (condition.flags & dataByteFlag(i))
-            controls.lengthAndData.data[std::size_t(i)] = condition.frame.data[i];
-    }
+    controls.lengthAndData = lengthAndDataOf(condition);
     return controls;
 }

@@ -166,10 +166,6 @@ CanopenFilterControls canopenControlsOf(const FilterCondition& condition) {
             controls.nodeId = memberOf(condition.nodeId);
     }
     controls.remoteFrame = condition.frame.remote != 0;
-    controls.lengthAndData.sizeEntry = sizeEntryOf(condition);
-    for (int i = 0; i < kMaxDataBytes; ++i) {
-        if (condition.flags & dataByteFlag(i))
-            controls.lengthAndData.data[std::size_t(i)] = condition.frame.data[i];
-    }
+    controls.lengthAndData = lengthAndDataOf(condition);
     return controls;
 }

@@ -23,8 +23,13 @@ void setLengthAndData(FilterCondition& condition, const LengthAndDataEntry& entr
     }
 }
 
-int sizeEntryOf(const FilterCondition& condition) {
-    if (!(condition.flags & FC_LENGTH) || condition.frame.length > kMaxDataBytes)
-        return kSizeEntryAll;
-    return condition.frame.length + 1;
+LengthAndDataEntry lengthAndDataOf(const FilterCondition& condition) {
+    LengthAndDataEntry entry;
+    if ((condition.flags & FC_LENGTH) && condition.frame.length <= kMaxDataBytes)
+        entry.sizeEntry = condition.frame.length + 1;
+    for (int i = 0; i < kMaxDataBytes; ++i) {
+        if (condition.flags & dataByteFlag(i))
+            entry.data[std::size_t(i)] = condition.frame.data[i];
+    }
+    return entry;
 }

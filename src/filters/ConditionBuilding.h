@@ -24,5 +24,6 @@ struct LengthAndDataEntry {
 // length below 8 leaves out. Other flags stay as they are.
 void setLengthAndData(FilterCondition& condition, const LengthAndDataEntry& entry);
 
-// The size entry a condition shows when it is loaded into the controls.
-int sizeEntryOf(const FilterCondition& condition);
+// The size entry and data fields a condition shows when it is loaded into
+// the controls.
+LengthAndDataEntry lengthAndDataOf(const FilterCondition& condition);
