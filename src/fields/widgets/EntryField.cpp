@@ -72,20 +72,8 @@ void EntryField::focusOutEvent(QFocusEvent* event) {
 }
 
 void EntryField::applyChangeRule() {
-    // Removing a refused character changes the text again and so re-enters
-    // here. The rule then runs once more from this loop instead of nesting,
-    // so that a long paste, one message per removed character, cannot use up
-    // the stack.
-    if (checking_) {
-        changedWhileChecking_ = true;
-        return;
-    }
-    checking_ = true;
-    do {
-        changedWhileChecking_ = false;
-        checkText();
-    } while (changedWhileChecking_);
-    checking_ = false;
+    // Removing a refused character changes the text again and so re-enters here.
+    changeRule_.run([this] { checkText(); });
 }
 
 void EntryField::checkText() {

@@ -7,6 +7,7 @@
 
 #include "fields/FieldRules.h"
 #include "fields/NumberText.h"
+#include "fields/widgets/ChangeRuleLoop.h"
 
 #include <QLineEdit>
 
@@ -73,6 +74,5 @@ private:
     IdentifierWidth width_ = IdentifierWidth::standard;
     EntryField* next_ = nullptr;
     uint32_t kept_ = 0;
-    bool checking_ = false;
-    bool changedWhileChecking_ = false;
+    ChangeRuleLoop changeRule_;
 };

@@ -21,22 +21,13 @@ Message CheckedComboBox::fieldMessage(int number) const {
 }
 
 void CheckedComboBox::applyChangeRule() {
-    // Removing a refused character changes the text again and so re-enters
-    // here; the rule then runs once more from this loop instead of nesting,
-    // so that a long paste cannot use up the stack.
-    if (checking_) {
-        changedWhileChecking_ = true;
-        return;
-    }
-    checking_ = true;
-    do {
-        changedWhileChecking_ = false;
+    // Removing a refused character changes the text again and so re-enters here.
+    changeRule_.run([this] {
         if (const std::optional<Message> refusal = checkText(currentText().toLatin1().toStdString())) {
             sink_.show(*refusal);
             removeLastCharacter();
         }
-    } while (changedWhileChecking_);
-    checking_ = false;
+    });
 }
 
 void CheckedComboBox::removeLastCharacter() {

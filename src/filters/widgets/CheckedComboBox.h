@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/MessageSink.h"
+#include "fields/widgets/ChangeRuleLoop.h"
 
 #include <QComboBox>
 
@@ -32,6 +33,5 @@ private:
     void removeLastCharacter();
 
     MessageSink& sink_;
-    bool checking_ = false;
-    bool changedWhileChecking_ = false;
+    ChangeRuleLoop changeRule_;
 };
