@@ -75,12 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
 class CCanFilterDlgTest : public ::testing::Test {
 protected:
     void open(std::vector<FilterCondition> conditions = {}, uint32_t mode = FILTER_SHOW) {
-        setup.filter.conditions = std::move(conditions);
-        setup.filter.filterMode = mode;
-        setup.reopen();
-        dialog()->show();
-        dialog()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog()));
+        openFilterDialog(setup.filter, std::move(conditions), mode, [this] {
+            setup.reopen();
+            return dialog();
+        });
     }
     CCanFilterDlg* dialog() const { return setup.dialog.get(); }
     CHighlightListCtrl* list() const { return dialog()->conditionList(); }

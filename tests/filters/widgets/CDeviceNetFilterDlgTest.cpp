@@ -42,12 +42,10 @@ FilterCondition byDescription(FilterCondition condition) {
 class CDeviceNetFilterDlgTest : public ::testing::Test {
 protected:
     void open(std::vector<FilterCondition> conditions = {}, uint32_t mode = FILTER_SHOW) {
-        filter.conditions = std::move(conditions);
-        filter.filterMode = mode;
-        dialog = std::make_unique<CDeviceNetFilterDlg>(context);
-        dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        openFilterDialog(filter, std::move(conditions), mode, [this] {
+            dialog = std::make_unique<CDeviceNetFilterDlg>(context);
+            return dialog.get();
+        });
     }
     CHighlightListCtrl* list() const { return dialog->conditionList(); }
     QPushButton* button(const char* text) const { return pushButtonWithText(dialog.get(), QString::fromLatin1(text)); }

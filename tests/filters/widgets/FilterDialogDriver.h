@@ -6,13 +6,32 @@
 #include "core/RecordingMessageSink.h"
 #include "dialogs/CHighlightListCtrl.h"
 #include "filters/FilterCondition.h"
+#include "filters/FilterState.h"
 #include "support/Frames.h"
 
 #include <QStringList>
 #include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 #include <vector>
+
+// Sets the filter the dialog opens over, makes the dialog and waits until it
+// is the active window.
+template <class MakeDialog>
+void openFilterDialog(FilterState& filter, std::vector<FilterCondition> conditions, uint32_t mode,
+                      MakeDialog&& makeDialog) {
+    filter.conditions = std::move(conditions);
+    filter.filterMode = mode;
+    QWidget* dialog = makeDialog();
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+}
 
 inline QStringList rowTexts(const CHighlightListCtrl* list, int row) {
     QStringList texts;
