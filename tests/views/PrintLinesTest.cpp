@@ -1,40 +1,16 @@
 #include "views/PrintLines.h"
 
-#include "support/Frames.h"
+#include "views/RowLines.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string b(int count) { return std::string(std::size_t(count), ' '); }
-
-// 1 min 2 s 3 ms 4 us, load 7: the time and load of every row below.
-FrameRecord record(uint32_t identifier, std::initializer_list<uint8_t> data, uint8_t extended = 0) {
-    return stampedRecord(dataFrame(identifier, data, extended), 7);
-}
-
-// The line in a heap buffer of exactly the promised size, so that writing
-// past it shows under the address sanitizer.
-std::string printLine(Protocol protocol, uint32_t row, const FrameRecord& record) {
-    const auto buffer = std::make_unique<char[]>(kMaxPrintLineChars);
-    char* end = writePrintLine(buffer.get(), exportLayout(protocol), ExportWords::fromStringTable(), row, record);
-    return std::string(buffer.get(), end);
-}
-
-struct LineRow {
-    const char* name;
-    FrameRecord record;
-    std::string expected;
-};
-
 void expectLines(Protocol protocol, const std::vector<LineRow>& rows) {
-    for (const LineRow& row : rows)
-        EXPECT_EQ(printLine(protocol, 5, row.record), row.expected) << row.name;
+    expectRowLines(writePrintLine, kMaxPrintLineChars, protocol, 5, rows);
 }
 
 const std::string kTime = "01-02-003-004";
@@ -45,9 +21,6 @@ const std::string kPlainPrefix = "0000005" + b(4) + kTime + b(3) + "07" + b(4);
 }  // namespace
 
 TEST(PrintLines, CanRows) {
-    FrameRecord remote = record(0x7FF, {});
-    remote.frame.remote = 1;
-    remote.frame.length = 3;
     FrameRecord overlong = record(0x12, {1, 2, 3, 4, 5, 6, 7, 8});
     overlong.frame.length = 12;
     expectLines(Protocol::can, {
@@ -55,7 +28,7 @@ TEST(PrintLines, CanRows) {
          kColonPrefix + "012" + b(2) + "Standard" + b(4) + "2" + b(4) + "AB 01 "},
         {"extended, every digit", record(0x1ABCDEF0, {0xFF}, 1),
          kColonPrefix + "1ABCDEF0" + b(2) + "Extend" + b(4) + "1" + b(4) + "FF "},
-        {"remote with a length", remote, kColonPrefix + "7FF" + b(2) + "Standard" + b(4) + "3" + b(4) + "Remote Frame"},
+        {"remote with a length", remote(record(0x7FF, {}), 3), kColonPrefix + "7FF" + b(2) + "Standard" + b(4) + "3" + b(4) + "Remote Frame"},
         {"length above 8 shows eight bytes", overlong,
          kColonPrefix + "012" + b(2) + "Standard" + b(4) + "12" + b(4) + "01 02 03 04 05 06 07 08 "},
     });

@@ -6,6 +6,7 @@
 #include "core/VisibleRows.h"
 #include "views/ExportLines.h"
 
+#include "views/RowLines.h"
 #include "support/Errors.h"
 #include "support/FileSizeLimit.h"
 #include "support/Frames.h"
@@ -15,44 +16,19 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string b(int count) { return std::string(std::size_t(count), ' '); }
 std::string dashes(int count) { return std::string(std::size_t(count), '-'); }
 
-// 1 min 2 s 3 ms 4 us, load 7: the time and load of every row below.
-FrameRecord record(uint32_t identifier, std::initializer_list<uint8_t> data, uint8_t extended = 0) {
-    return stampedRecord(dataFrame(identifier, data, extended), 7);
-}
-
-FrameRecord remote(FrameRecord record, uint8_t length) {
-    record.frame.remote = 1;
-    record.frame.length = length;
-    return record;
-}
-
-// The line in a heap buffer of exactly the promised size, so that writing
-// past it shows under the address sanitizer.
 std::string exportLine(Protocol protocol, uint32_t row, const FrameRecord& record) {
-    const auto buffer = std::make_unique<char[]>(kMaxExportLineChars);
-    char* end =
-        writeExportLine(buffer.get(), exportLayout(protocol), ExportWords::fromStringTable(), row, record);
-    return std::string(buffer.get(), end);
+    return rowLine(writeExportLine, kMaxExportLineChars, protocol, row, record);
 }
-
-struct LineRow {
-    const char* name;
-    FrameRecord record;
-    std::string expected;
-};
 
 void expectLines(Protocol protocol, const std::vector<LineRow>& rows) {
-    for (const LineRow& row : rows)
-        EXPECT_EQ(exportLine(protocol, 0, row.record), row.expected) << row.name;
+    expectRowLines(writeExportLine, kMaxExportLineChars, protocol, 0, rows);
 }
 
 const std::string kCanPrefix = "0000000" + b(4) + "01-02-003-004" + b(4) + "07";
