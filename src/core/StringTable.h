@@ -22,6 +22,7 @@ constexpr int kAutoItemLimit = 5009;
 constexpr int kAutoDownloadFailed = 5010;
 constexpr int kAutoNothingToDownload = 5011;
 constexpr int kAutoTimingRange = 5024;
+constexpr int kDeviceCommunicationError = 5025;
 constexpr int kSetupFailed = 5026;
 constexpr int kCloseOldDocument = 5027;
 constexpr int kSelectProtocol = 5028;
@@ -135,6 +136,15 @@ constexpr int kAdapterModel = 9358;
 constexpr int kSetupCaption = 9359;
 constexpr int kSettingsNotSaved = 9360;
 constexpr int kSettingsSavedElsewhere = 9361;
+
+// The Device Information dialog.
+constexpr int kDeviceInfoTitle = 9800;
+constexpr int kDeviceInfoGroup = 9801;
+constexpr int kDeviceInfoStatus = 9802;
+constexpr int kDeviceInfoBaudRate = 9803;
+constexpr int kDeviceInfoFirmware = 9804;
+constexpr int kDeviceRunning = 9805;
+constexpr int kDeviceStopped = 9806;
 
 constexpr int kNotACaptureFile = 9410;
 constexpr int kDamagedFile = 9411;
