@@ -1,6 +1,7 @@
 #include "views/PrintLayout.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -28,7 +29,8 @@ PrintLayout computePrintLayout(int pageHeight, int lineHeight, uint32_t rowCount
     layout.lineHeight = lineHeight;
     const int rows = lineHeight > 0 ? pageHeight / lineHeight - kLinesBesideRows : 1;
     layout.rowsPerPage = uint32_t(std::max(rows, 1));
-    layout.pageCount = rowCount / layout.rowsPerPage + 1;
+    // In 64 bits: 2^32 - 1 rows one to a page would wrap to 0 pages.
+    layout.pageCount = uint32_t(std::min<uint64_t>(uint64_t(rowCount) / layout.rowsPerPage + 1, UINT32_MAX));
     return layout;
 }
 

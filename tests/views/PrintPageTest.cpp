@@ -96,6 +96,7 @@ TEST(PrintLayout, AFontTallerThanThePageStillPrintsOneRowPerPage) {
         EXPECT_EQ(layout.rowsPerPage, 1u) << lineHeight;
         EXPECT_EQ(layout.pageCount, 4u) << lineHeight;
     }
+    EXPECT_EQ(computePrintLayout(6600, 2000, UINT32_MAX).pageCount, UINT32_MAX);
 }
 
 TEST(PrintPage, DrawsHeadingRowsAndFooterInOrderAtTheirPlaces) {
