@@ -43,19 +43,6 @@ TEST(FrameStore, RemoveLastAtEveryPlaceOfABlock) {
     EXPECT_FALSE(empty.removeLast());
 }
 
-TEST(FrameStore, EmptyOrClearedTheNextRecordIsPositionZero) {
-    FrameStore store;
-    EXPECT_THROW((void)store.at(0), std::out_of_range);
-    for (uint32_t i = 0; i < 500; ++i)
-        store.append(taggedRecord(i));
-    store.clear();
-    EXPECT_EQ(store.count(), 0u);
-    EXPECT_THROW((void)store.at(0), std::out_of_range);
-    store.append(taggedRecord(42));
-    ASSERT_EQ(store.count(), 1u);
-    EXPECT_EQ(store.at(0), taggedRecord(42));
-}
-
 TEST(FrameStore, BatchFetchedBeforeAClearIsDiscarded) {
     FrameStore store;
     const FrameRecord batch[3] = {taggedRecord(1), taggedRecord(2), taggedRecord(3)};

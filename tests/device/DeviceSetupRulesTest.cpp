@@ -18,14 +18,6 @@ namespace {
 
 const std::vector<std::string> kNineRates = {"10", "20", "50", "100", "125", "250", "500", "800", "1000"};
 
-TEST(PresetSetupLists, MissingFileSelectsAckModeFiveHundredAndStandard) {
-    const SetupListsPreset preset = presetSetupLists(StoredDeviceSetup{});
-    EXPECT_EQ(preset.workModeIndex, 0);
-    EXPECT_EQ(preset.baudRateEntries, kNineRates);
-    EXPECT_EQ(preset.baudRateIndex, 6);
-    EXPECT_EQ(preset.frameTypeIndex, 0);
-}
-
 TEST(PresetSetupLists, BaudRateSelectsItsEntryOrAddsATenth) {
     struct Row {
         int32_t stored;
@@ -44,15 +36,6 @@ TEST(PresetSetupLists, BaudRateSelectsItsEntryOrAddsATenth) {
     }
 }
 
-TEST(PresetSetupLists, WorkModeAndFrameTypeOutsideTheirListsSelectNothing) {
-    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{1, 0, 1}).workModeIndex, 1);
-    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{1, 0, 1}).frameTypeIndex, 1);
-    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{3, 0, 5}).workModeIndex, std::nullopt);
-    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{3, 0, 5}).frameTypeIndex, std::nullopt);
-    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{-1, 0, -1}).workModeIndex, std::nullopt);
-    EXPECT_EQ(presetSetupLists(StoredDeviceSetup{-1, 0, -1}).frameTypeIndex, std::nullopt);
-}
-
 TEST(ChosenSettings, FixedEntriesGiveTheirRatesAndOthersTheDisplayedText) {
     const StoredDeviceSetup stored{0, 0, 0};
     EXPECT_EQ(chosenSettings({0, 0, "10", 0}, stored).baudRate, 10);
@@ -60,15 +43,6 @@ TEST(ChosenSettings, FixedEntriesGiveTheirRatesAndOthersTheDisplayedText) {
     EXPECT_EQ(chosenSettings({0, 9, "333", 0}, stored).baudRate, 333);
     EXPECT_EQ(chosenSettings({0, 9, "-5", 0}, stored).baudRate, -5);
     EXPECT_EQ(chosenSettings({0, -1, "", 0}, stored).baudRate, 0) << "no selection shows no text";
-}
-
-TEST(ChosenSettings, WorkModeFallsBackToTheFileAndFrameTypeIsIndexPlusOne) {
-    const DeviceSettings none = chosenSettings({-1, 6, "500", -1}, StoredDeviceSetup{3, 0, 5});
-    EXPECT_EQ(none.workMode, 3);
-    EXPECT_EQ(none.frameType, 0);
-    const DeviceSettings chosen = chosenSettings({1, 6, "500", 1}, StoredDeviceSetup{3, 0, 5});
-    EXPECT_EQ(chosen.workMode, 1);
-    EXPECT_EQ(chosen.frameType, 2);
 }
 
 // OK as the dialog runs it: the file read, the lists left as preset, the
@@ -131,6 +105,7 @@ TEST_F(DeviceSetupOk, SendsThePresetChoiceAndWritesItBack) {
         {"extend_sent_as_2_written_as_1", "[DeviceSetup]\nFrame Type=1\n", {0, 500, 2}, {"0", "500", "1"}},
         {"values_outside_the_lists_as_they_stand", "[DeviceSetup]\nWork Mode=3\nFrame Type=5\n", {3, 500, 0},
          {"3", "500", "-1"}},
+        {"negative_work_mode_as_it_stands", "[DeviceSetup]\nWork Mode=-1\n", {-1, 500, 1}, {"-1", "500", "0"}},
     };
     for (const OkCase& row : rows) {
         SCOPED_TRACE(row.name);

@@ -76,7 +76,6 @@ TEST(CandumpLine, WritesTheFormatsLinesByteForByte) {
         const char* expected;
     };
     const Row rows[] = {
-        {"standard data", timed(dataFrame(0x12, {0xAB, 0x01}), 1, 2, 3, 4), "(0000000062.003004) can0 012#AB01"},
         {"extended data", timed(dataFrame(0x1234567, {0x00, 0xFF}, 1), 0, 0, 0, 1),
          "(0000000000.000001) can0 01234567#00FF"},
         {"zero-length data", timed(dataFrame(0x7FF), 0, 59, 999, 999), "(0000000059.999999) can0 7FF#"},

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -36,13 +35,6 @@ private:
     }
     std::string text_;
 };
-
-// The u32 at `offset` of a file image.
-inline uint32_t u32At(const std::string& image, std::size_t offset) {
-    uint32_t value = 0;
-    std::memcpy(&value, image.data() + offset, 4);
-    return value;
-}
 
 // A header with the given version and counts and plain values elsewhere.
 inline FileBytes headerBytes(float version, uint32_t records, uint32_t conditions, uint32_t autoItems) {

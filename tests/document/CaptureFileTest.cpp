@@ -58,43 +58,6 @@ protected:
     FrameStore store;
 };
 
-TEST_F(CaptureFileTest, WritesEveryHeaderFieldAndRecordAtItsOffset) {
-    CaptureFileParts parts;
-    parts.settings = {.formatVersion = 1.0f, .autoCycleMs = 0x11, .autoIntervalMs = 0x22, .capturing = 1,
-                      .configured = 1, .baudRateKbps = 250, .workMode = 1, .filterIdentifierSeed = 0x123,
-                      .protocol = 2, .dataListOpen = 1, .chartOpen = 1, .chartMode = -1, .hexFormat = 0,
-                      .filterActiveWord = 0x8001, .filterMode = 1, .frameType = 2};
-    parts.manualBuffers[1].identifier = 0x7FF;
-    parts.manualBuffers[1].data[7] = 0xEE;
-    store.append(shortRecordWithStaleBytes());
-
-    const std::string path = dir.file("written.orx");
-    ASSERT_TRUE(saveCaptureFile(path, parts, store, 1, nullptr));
-
-    const std::string expected =
-        FileBytes()
-            .f32(1.0f).u32(0x11).u32(0x22).u32(1).u32(1).u32(0).u32(250).u32(1).u32(0x123).i32(2).u32(1).u32(1)
-            .i32(-1).u32(0).u32(0).u32(1).u32(0).u16(0x8001).u32(1).u32(2).u32(0)
-            .append(shortRecordBytes())
-            .u32(0).u32(8).u32(0).u32(0).zeros(32)
-            .u32(0x7FF).u32(8).u32(0).u32(0).zeros(28).u32(0xEE)
-            .str();
-    const auto image = TempDir::read(path);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(*image, expected);
-    ASSERT_EQ(image->size(), 82u + 38u + 96u);
-    // Offsets straight from the format's table, in case both sides agree on a wrong order.
-    EXPECT_EQ(u32At(*image, 0), 0x3F800000u) << "1.0 as a float";
-    EXPECT_EQ(u32At(*image, 12), 1u) << "capturing";
-    EXPECT_EQ(u32At(*image, 36), 2u) << "protocol";
-    EXPECT_EQ(u32At(*image, 60), 1u) << "N";
-    EXPECT_EQ(uint8_t((*image)[68]), 0x01);
-    EXPECT_EQ(uint8_t((*image)[69]), 0x80);
-    EXPECT_EQ(u32At(*image, 74), 2u) << "frameType";
-    EXPECT_EQ(u32At(*image, 82 + 22), 0x1ABCDEF0u) << "identifier";
-    EXPECT_EQ(uint8_t((*image)[82 + 30 + 7]), 0xA7) << "a byte beyond the length is kept";
-}
-
 TEST_F(CaptureFileTest, WritesConditionsAndAutomationItemsFieldByField) {
     CaptureFileParts parts;
     // Identifier bits 0, 2 and 28.
@@ -194,9 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(VersionCase{"one", 1.0f, nullptr}, VersionCase{"zero", 0.0f, nullptr},
                       VersionCase{"one_within_a_thousandth", 1.0005f, nullptr},
                       VersionCase{"zero_and_a_little", 0.0005f, "version 0.0005"},
-                      VersionCase{"one_and_a_half", 1.5f, "version 1.5"}, VersionCase{"two", 2.0f, "version 2.0"},
+                      VersionCase{"one_and_a_half", 1.5f, "version 1.5"},
                       VersionCase{"just_below_one", 0.999f, "version 0.999"},
-                      VersionCase{"minus_one", -1.0f, "version -1.0"},
                       VersionCase{"minus_a_little", -0.0005f, "version -0.0005"},
                       VersionCase{"nan", std::numeric_limits<float>::quiet_NaN(), "version nan"},
                       VersionCase{"infinity", std::numeric_limits<float>::infinity(), "version inf"}),

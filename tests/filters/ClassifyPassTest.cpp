@@ -103,7 +103,6 @@ struct PassCase {
 const std::vector<PassCase>& passCases() {
     static const std::vector<PassCase> cases = {
         {"NoConditionShowMode", false, FILTER_SHOW, {}, {0, 1, 2, 3, 4, 5}},
-        {"NoConditionHideMode", false, FILTER_HIDE, {}, {0, 1, 2, 3, 4, 5}},
         {"InactiveFilterIgnoresEnabledConditions", false, FILTER_SHOW, {customIdCondition(0x123)}, {0, 1, 2, 3, 4, 5}},
         {"ActiveWithoutEnabledConditionShowMode", true, FILTER_SHOW, {disabled(canCondition())}, {0, 1, 2, 3, 4, 5}},
         {"ActiveWithoutEnabledConditionHideMode", true, FILTER_HIDE, {disabled(canCondition())}, {0, 1, 2, 3, 4, 5}},

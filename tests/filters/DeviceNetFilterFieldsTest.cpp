@@ -55,23 +55,6 @@ TEST_P(MacIdField, DecidesOnTheText) {
 INSTANTIATE_TEST_SUITE_P(Table, MacIdField, testing::ValuesIn(kMacIdCases),
                          [](const testing::TestParamInfo<MacIdCase>& info) { return info.param.name; });
 
-// The dialog removes the last character after a refusal and checks again.
-TEST(MacIdFieldTyping, Hex40IsRefusedAndLeaves4) {
-    std::string text = "40";
-    MacIdVerdict verdict = checkMacIdField(text, kHex);
-    EXPECT_EQ(verdict.refusal, 5070);
-    text.pop_back();
-    verdict = checkMacIdField(text, kHex);
-    EXPECT_EQ(verdict.refusal, 0);
-    EXPECT_EQ(verdict.member, 4);
-}
-
-TEST(MacIdFieldTyping, EmptiedFieldReadsAllOnLeaving) {
-    ASSERT_EQ(allIfEmpty(""), std::optional<std::string_view>("ALL"));
-    EXPECT_EQ(checkMacIdField(*allIfEmpty(""), kHex).member, -1);
-    EXPECT_FALSE(allIfEmpty("3"));
-}
-
 TEST(MacIdFieldText, ShowsTheMemberInEachFormat) {
     EXPECT_EQ(macIdFieldText(-1, kHex), "ALL");
     EXPECT_EQ(macIdFieldText(64, kDecimal), "ALL");

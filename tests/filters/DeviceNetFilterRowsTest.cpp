@@ -1,5 +1,5 @@
-// The DeviceNet filter dialog's condition list: its columns and the texts of
-// DeviceNet, CAN and CANopen conditions in Hex and Decimal.
+// The DeviceNet filter dialog's condition list: the texts of DeviceNet, CAN
+// and CANopen conditions in Hex and Decimal.
 #include "filters/DeviceNetFilterRows.h"
 
 #include "ConditionBuilders.h"
@@ -119,16 +119,3 @@ TEST_P(DeviceNetFilterRow, ShowsTheConditionInEachFormat) {
 
 INSTANTIATE_TEST_SUITE_P(Table, DeviceNetFilterRow, testing::ValuesIn(rowCases()),
                          [](const testing::TestParamInfo<RowCase>& info) { return info.param.name; });
-
-TEST(DeviceNetFilterColumns, HeadersAndWidthsOfTheList) {
-    const int headers[] = {2020, 2019, 2009, 2012, 2010, 2011, 2013};
-    // 9, 13, 11, 17, 15, 19 and 16 % of the client width less 15 pixels,
-    // rounded toward zero: of 1000 and of 517 (46.53, 67.21, 56.87, ...).
-    const int widthsOf1000[] = {90, 130, 110, 170, 150, 190, 160};
-    const int widthsOf517[] = {46, 67, 56, 87, 77, 98, 82};
-    for (std::size_t i = 0; i < kDeviceNetFilterColumnCount; ++i) {
-        EXPECT_EQ(kDeviceNetFilterColumns[i].headerString, headers[i]);
-        EXPECT_EQ(listColumnWidth(kDeviceNetFilterColumns[i], 1015), widthsOf1000[i]) << "column " << i;
-        EXPECT_EQ(listColumnWidth(kDeviceNetFilterColumns[i], 532), widthsOf517[i]) << "column " << i;
-    }
-}

@@ -4,7 +4,6 @@
 
 #include "ConditionBuilders.h"
 #include "filters/ConditionMatches.h"
-#include "filters/DuplicateRule.h"
 
 #include <gtest/gtest.h>
 
@@ -177,14 +176,6 @@ TEST(DeviceNetFilterRules, Group4NeverTestsMacIds) {
             buildDeviceNetCondition({method, 4, 44, kSource, kDestination, /*descriptionEntry=*/13});
         EXPECT_EQ(condition.flags & (FC_DN_SRCMAC | FC_DN_DSTMAC), 0u);
     }
-}
-
-TEST(DeviceNetFilterRules, SameMessageByEitherMethodIsNoDuplicate) {
-    const FilterCondition byGroup = buildDeviceNetCondition({DeviceNetMethod::byGroup, 2, 3, kSource, kAll, 0});
-    const FilterCondition byEntry =
-        buildDeviceNetCondition({DeviceNetMethod::byDescription, 2, 3, kSource, kAll, /*descriptionEntry=*/6});
-    EXPECT_FALSE(isDuplicate(FilterDialogKind::deviceNet, byGroup, byEntry));
-    EXPECT_TRUE(isDuplicate(FilterDialogKind::deviceNet, byEntry, byEntry));
 }
 
 TEST(DeviceNetFilterRules, ChangingGroup1To3DropsMessageId12) {

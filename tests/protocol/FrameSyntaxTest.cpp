@@ -7,28 +7,22 @@
 
 #include <string>
 
+// The everyday forms are pinned through vorelin-cli's cells and send; here
+// the edges.
 TEST(FrameSyntax, AcceptsTheCompactForms) {
     const struct {
         const char* name;
         const char* text;
         CanFrame expected;
     } rows[] = {
-        {"standard_four_bytes", "123#11223344", dataFrame(0x123, {0x11, 0x22, 0x33, 0x44})},
         {"lower_and_mixed_case", "7ff#aAbBcf", dataFrame(0x7FF, {0xAA, 0xBB, 0xCF})},
-        {"dots_between_bytes", "123#11.22.33", dataFrame(0x123, {0x11, 0x22, 0x33})},
         {"dots_between_some_bytes", "123#1122.33", dataFrame(0x123, {0x11, 0x22, 0x33})},
-        {"no_data", "000#", dataFrame(0x000)},
         {"eight_bytes", "456#0011223344556677", dataFrame(0x456, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77})},
         {"eight_bytes_dotted", "456#00.11.22.33.44.55.66.77",
          dataFrame(0x456, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77})},
-        {"extended", "12345678#AA", dataFrame(0x12345678, {0xAA}, 1)},
         {"extended_highest", "1FFFFFFF#", dataFrame(0x1FFFFFFF, {}, 1)},
         {"eight_digits_are_extended_whatever_the_value", "00000123#01", dataFrame(0x123, {0x01}, 1)},
-        {"remote", "123#R", remoteFrame(0x123)},
-        {"remote_with_length", "123#R4", remoteFrame(0x123, 4)},
         {"remote_length_8", "123#R8", remoteFrame(0x123, 8)},
-        {"remote_lower_case", "123#r2", remoteFrame(0x123, 2)},
-        {"extended_remote", "1ABCDEF0#R0", remoteFrame(0x1ABCDEF0, 0, 1)},
     };
     for (const auto& row : rows) {
         const Result<CanFrame> frame = parseFrameSyntax(row.text);

@@ -54,11 +54,4 @@ TEST(AutoItemRows, ShowEachColumnInHexAndDecimal) {
     }
 }
 
-TEST(AutoItemRows, ColumnsShareTheClientWidthLessFifteen) {
-    const int expected[kAutoListColumnCount] = {60, 75, 100, 75, 190};
-    for (std::size_t column = 0; column < kAutoListColumnCount; ++column)
-        EXPECT_EQ(listColumnWidth(kAutoListColumns[column], 515), expected[column]) << "column " << column;
-    EXPECT_EQ(listColumnWidth(kAutoListColumns[4], 115), 38) << "0.38 of 100";
-}
-
 }  // namespace

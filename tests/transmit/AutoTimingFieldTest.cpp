@@ -43,17 +43,4 @@ TEST(AutoTimingField, AcceptsUpTo255AndRefusesTheRest) {
     }
 }
 
-// Typing 3, 0, 0 then losing the last character again, as the dialog does.
-TEST(AutoTimingField, Typing300LeavesThirty) {
-    uint32_t intervalMs = 1;
-    RecordingMessageSink messages;
-    for (const char* text : {"3", "30", "300"}) {
-        if (checkTimingField(text, intervalMs, messages, nullptr) == TimingFieldAction::removeLastCharacter) {
-            EXPECT_EQ(checkTimingField("30", intervalMs, messages, nullptr), TimingFieldAction::none);
-        }
-    }
-    EXPECT_EQ(intervalMs, 30u);
-    EXPECT_EQ(messages.shown().size(), 1u);
-}
-
 }  // namespace

@@ -287,22 +287,4 @@ TEST_F(CCANopenFilterDlgTest, AddEditDeleteAndTicksWorkOnACopyThatCancelDrops) {
     EXPECT_EQ(setup.filter.filterMode, FILTER_HIDE);
 }
 
-TEST_F(CCANopenFilterDlgTest, OkAppliesAMethod2ConditionTo11BitFramesOnly) {
-    for (const CanFrame& frame : {dataFrame(0x185), dataFrame(0x186), dataFrame(0x185, {}, /*extended=*/1),
-                                  dataFrame(0x185, {1, 2})})
-        ASSERT_TRUE(setup.capture.store.append(recordOf(frame)));
-    ASSERT_NO_FATAL_FAILURE(open());
-    dialog()->method2Button()->click();
-    dialog()->functionCodeList()->setCurrentIndex(4);
-    type(dialog()->nodeIdBox(), "5");
-    button("Add")->click();
-    button("OK")->click();
-
-    ASSERT_EQ(setup.filter.conditions.size(), 1u);
-    EXPECT_EQ(setup.filter.filterMode, FILTER_SHOW);
-    ASSERT_EQ(setup.capture.rows.count(), 2u);
-    EXPECT_EQ(setup.capture.rows.at(0), 0u);
-    EXPECT_EQ(setup.capture.rows.at(1), 3u);
-}
-
 }  // namespace

@@ -153,25 +153,6 @@ TEST_F(CCanFilterDlgTest, AddEditDeleteAndTicksWorkOnACopyThatCancelDrops) {
     EXPECT_EQ(setup.filter.filterMode, FILTER_HIDE);
 }
 
-TEST_F(CCanFilterDlgTest, OkAppliesTheConditionsTheirTicksAndTheMode) {
-    for (uint32_t identifier = 0x100; identifier < 0x110; ++identifier)
-        ASSERT_TRUE(setup.capture.store.append(frameRecord(identifier, {1})));
-    FilterCondition unticked = customIdCondition(0x101);
-    unticked.flags &= ~FC_ENABLED;
-    ASSERT_NO_FATAL_FAILURE(open({unticked}));
-    dialog()->identifierChoice()->setCurrentIndex(kCustomEntry);
-    type(dialog()->identifierField(), "105");
-    button("Add")->click();
-    clickRow(0, /*onCheckBox=*/true);
-    button("OK")->click();
-
-    ASSERT_EQ(setup.filter.conditions.size(), 2u);
-    EXPECT_TRUE(setup.filter.filterActive());
-    ASSERT_EQ(setup.capture.rows.count(), 2u);
-    EXPECT_EQ(setup.capture.store.at(setup.capture.rows.at(0)).frame.identifier, 0x101u);
-    EXPECT_EQ(setup.capture.store.at(setup.capture.rows.at(1)).frame.identifier, 0x105u);
-}
-
 TEST_F(CCanFilterDlgTest, AdvancedIdentifierStepsTheProgramsBitsAndOkHandsBackItsPattern) {
     ASSERT_NO_FATAL_FAILURE(open());
     dialog()->identifierChoice()->setCurrentIndex(kAdvancedEntry);

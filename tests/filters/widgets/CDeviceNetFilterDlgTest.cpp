@@ -221,6 +221,7 @@ TEST_F(CDeviceNetFilterDlgTest, ClickedRowsLoadAndEditDeleteWorkOnACopyThatCance
     EXPECT_TRUE(sameConditions(filter.conditions, inForce));
 }
 
+// OK is the three filter dialogs' shared code: this test stands for all three.
 TEST_F(CDeviceNetFilterDlgTest, OkAppliesTheConditionsTheirTicksAndTheMode) {
     // Group 1 message 13 from MAC 5, group 1 message 14 from MAC 5, group 2
     // message 5 to MAC 0.

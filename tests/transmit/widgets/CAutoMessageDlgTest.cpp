@@ -8,6 +8,7 @@
 #include "driver/KeshApi.h"
 #include "fields/widgets/EntryFieldSequences.h"
 #include "filters/FilterFlags.h"
+#include "filters/widgets/FilterDialogDriver.h"
 #include "support/AccessibleNames.h"
 #include "support/PushButtons.h"
 #include "support/QStringPrinting.h"
@@ -101,17 +102,8 @@ protected:
     QPushButton* button(const char* text) const { return pushButtonWithText(dialog(), QString::fromLatin1(text)); }
     QSpinBox* timing(const char* name) const { return dialog()->findChild<QSpinBox*>(name); }
 
-    QStringList row(int index) const {
-        QStringList texts;
-        for (int column = 0; column < list()->columnCount(); ++column)
-            texts << list()->item(index, column)->text();
-        return texts;
-    }
-    void clickRow(int index, bool onCheckBox = false) {
-        const QRect cell = list()->visualRect(list()->model()->index(index, 2));
-        const QPoint at = onCheckBox ? list()->checkBoxRect(index).center() : cell.center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-    }
+    QStringList row(int index) const { return rowTexts(list(), index); }
+    void clickRow(int index, bool onCheckBox = false) { ::clickRow(list(), index, onCheckBox); }
     void clickOutsideTheRows() {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(5, list()->viewport()->height() - 3));
     }
@@ -120,12 +112,7 @@ protected:
         button("Add")->click();
     }
 
-    std::vector<int> shownNumbers() const {
-        std::vector<int> numbers;
-        for (const Message& message : messages.shown())
-            numbers.push_back(message.number);
-        return numbers;
-    }
+    std::vector<int> shownNumbers() const { return ::shownNumbers(messages); }
 
     RecordingMessageSink messages;
     AutoMessageSetup setup{kStandardFrames, messages};
