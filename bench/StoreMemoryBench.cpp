@@ -1,23 +1,11 @@
 // StoreMemoryBench: resident memory the store takes per frame at 10 million
 // frames, and how fast appends run into memory never touched before. Prints
 // bytes_per_frame_10M and store_append_first_touch_per_s.
+#include "ResidentMemory.h"
 #include "core/FrameStore.h"
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <unistd.h>
-
-namespace {
-
-double residentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long sizePages = 0, residentPages = 0;
-    statm >> sizePages >> residentPages;
-    return double(residentPages) * double(sysconf(_SC_PAGESIZE));
-}
-
-}  // namespace
 
 int main() {
     constexpr uint32_t kFrames = 10'000'000;

@@ -2,6 +2,7 @@
 // arriving, at 20,000 rows and at 10,000,000, the repaint included; and the
 // memory the view adds per row. Prints rowcount_step_ms_10M,
 // rowcount_step_ratio and view_bytes_per_row_10M.
+#include "ResidentMemory.h"
 #include "core/CDataDoc.h"
 #include "core/CaptureState.h"
 #include "core/ReceiveTimer.h"
@@ -15,8 +16,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,13 +23,6 @@ namespace {
 constexpr uint32_t kLargeCount = 10'000'000;
 constexpr uint32_t kStep = 20'000;
 constexpr int kRepeats = 15;
-
-double residentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long sizePages = 0, residentPages = 0;
-    statm >> sizePages >> residentPages;
-    return double(residentPages) * double(sysconf(_SC_PAGESIZE));
-}
 
 // One refresh that takes the shown rows from `from` to `from + kStep`, with
 // the viewport painted, in milliseconds; the median of several.

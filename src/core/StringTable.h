@@ -146,6 +146,26 @@ constexpr int kDeviceInfoFirmware = 9804;
 constexpr int kDeviceRunning = 9805;
 constexpr int kDeviceStopped = 9806;
 
+// The Print Preview window.
+constexpr int kPreviewTitle = 9840;
+constexpr int kPreviewPrint = 9841;
+constexpr int kPreviewFirst = 9842;
+constexpr int kPreviewPrevious = 9843;
+constexpr int kPreviewNext = 9844;
+constexpr int kPreviewLast = 9845;
+constexpr int kPreviewPage = 9846;
+constexpr int kPreviewPageCount = 9847;
+constexpr int kPreviewFitWidth = 9848;
+constexpr int kPreviewFitPage = 9849;
+constexpr int kPreviewZoomIn = 9850;
+constexpr int kPreviewZoomOut = 9851;
+constexpr int kPreviewZoomPercent = 9852;
+constexpr int kPreviewClose = 9853;
+
+// File > Print Setup and the progress window of a long print run.
+constexpr int kPrintSetupTitle = 9860;
+constexpr int kProgressPrinting = 9861;
+
 constexpr int kNotACaptureFile = 9410;
 constexpr int kDamagedFile = 9411;
 constexpr int kCannotReadFile = 9412;

@@ -3,6 +3,7 @@
 #include "core/StringTable.h"
 #include "dialogs/TableText.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
@@ -55,3 +56,12 @@ void CProgressDlg::showProgress(int percent, int titleString) {
 }
 
 int CProgressDlg::percent() const { return bar_->value(); }
+
+void CProgressDlg::offerCancel() {
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(tableText(strings::kButtonCancel), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Esc rejects as well as the button.
+    connect(this, &QDialog::rejected, this, [this] { cancelRequested_ = true; });
+    layout()->addWidget(buttons);
+}

@@ -1,6 +1,6 @@
-// CProgressDlg.h: the small window that counts a long save, load or export
-// in percent. It repaints at once on each change, since the window thread is
-// busy with the work and handles no events until it is done.
+// CProgressDlg.h: the small window that counts a long save, load, export or
+// print run in percent. It repaints at once on each change, since the window
+// thread is busy with the work and handles no events until it is done.
 #pragma once
 
 #include <QDialog>
@@ -18,6 +18,12 @@ public:
 
     int percent() const;
 
+    // Adds a Cancel button for work that can stop early. The work sees the
+    // click (or Esc) only while it lets the window handle its events.
+    void offerCancel();
+    bool isCancelRequested() const { return cancelRequested_; }
+
 private:
     QProgressBar* bar_;
+    bool cancelRequested_ = false;
 };

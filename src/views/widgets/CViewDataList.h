@@ -1,20 +1,26 @@
 // CViewDataList.h: the data list document's view: the shown rows of the
 // capture in the columns of the current protocol, kept in step with the rows
-// by an 800 ms timer. Owns the Font and GridLines commands.
+// by an 800 ms timer. Owns the Font and GridLines commands and printing.
 #pragma once
 
 #include "core/ShownRowsView.h"
 #include "protocol/Protocol.h"
+#include "views/PrintPage.h"
 #include "views/widgets/DataListWidget.h"
+#include "views/widgets/PrintRun.h"
+#include "views/widgets/PrinterPages.h"
 
 #include <QFont>
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
 struct CaptureState;
 class CDataDoc;
+class MessageSink;
 
-class CViewDataList : public QWidget, public ShownRowsView, private DataListSource {
+class CViewDataList : public QWidget, public ShownRowsView, public PrintableView, private DataListSource {
     Q_OBJECT
 
 public:
@@ -42,6 +48,22 @@ public:
 
     DataListWidget* list() const { return list_; }
 
+    // File > Print on `printer`: the print dialog, then the pages it chose.
+    void printShownRows(QPrinter& printer, MessageSink& messages);
+    // The pages `printer` is set up for, with the progress window of a long
+    // run; tells the user when the run fails.
+    void printChosenPages(QPrinter& printer, MessageSink& messages);
+    // The same run without windows or messages.
+    PrintOutcome printPages(QPrinter& printer, PrintProgress* progress = nullptr);
+
+    // The print dialog. With settings that name a printer it offers the
+    // pages 1 to N of the run on that printer, or tells the user first that
+    // the printer cannot be reached. True when the user chose to print.
+    bool OnPreparePrinting(QPrinter& printer, MessageSink& messages);
+    uint32_t OnBeginPrinting(QPrinter& printer) override;
+    bool OnPrint(QPainter& painter, uint32_t page, const PageRect& rect) override;
+    void OnEndPrinting() override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -56,4 +78,11 @@ private:
     QTimer refreshTimer_;
     uint32_t shownRowCount_ = 0;
     QFont listLogFont_;
+
+    // What the pages of the run in progress share.
+    struct PrintRunState {
+        PrinterFonts fonts;
+        PrintJob job;
+    };
+    std::optional<PrintRunState> printRun_;
 };
