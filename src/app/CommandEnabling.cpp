@@ -29,6 +29,7 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
         return true;
     case command::kClose:
     case command::kSetup:
+    case command::kDeviceInformation:
     case command::kManualMessage:
     case command::kAutoConfigure:
         return windows.documentOpen;
@@ -55,6 +56,8 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
     case command::kSave:
     case command::kSaveAs:
     case command::kExport:
+    case command::kPrint:
+    case command::kPrintPreview:
     case command::kFilter:
         return state.dataListOpen;
     case command::kCapture:

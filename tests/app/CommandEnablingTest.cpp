@@ -50,12 +50,22 @@ TEST_F(CommandEnablingTest, WithoutADocumentOnlyTheApplicationCommandsWork) {
 TEST_F(CommandEnablingTest, IdleDataListCanCaptureButNotStop) {
     openDataList(Protocol::can);
     const std::set<int> enabled = enabledCommands(state, windows);
-    for (int number : {command::kCapture, command::kClearAll, command::kSetup, command::kClose, command::kFont,
-                       command::kGridLines, command::kProtocolDeviceNet, command::kProtocolCanopen, command::kSave,
-                       command::kSaveAs, command::kExport, command::kFilter})
+    for (int number : {command::kCapture, command::kClearAll, command::kSetup, command::kDeviceInformation,
+                       command::kClose, command::kFont, command::kGridLines, command::kProtocolDeviceNet,
+                       command::kProtocolCanopen, command::kSave, command::kSaveAs, command::kExport,
+                       command::kPrint, command::kPrintPreview, command::kFilter})
         EXPECT_TRUE(enabled.count(number)) << number;
     for (int number : {command::kStop, command::kProtocolCan, command::kZoom, command::kChartXT})
         EXPECT_FALSE(enabled.count(number)) << number;
+}
+
+TEST_F(CommandEnablingTest, PrintingNeedsTheDataList) {
+    // The chart's placeholder window prints nothing.
+    state.chartOpen = true;
+    windows.documentOpen = true;
+    for (int number : {command::kPrint, command::kPrintPreview})
+        EXPECT_FALSE(isCommandEnabled(number, state, windows)) << number;
+    EXPECT_TRUE(isCommandEnabled(command::kPrintSetup, state, windows));
 }
 
 TEST_F(CommandEnablingTest, CapturingSwapsCaptureAndStop) {

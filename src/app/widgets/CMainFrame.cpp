@@ -12,11 +12,13 @@
 #include "app/widgets/FilterDialogRunner.h"
 #include "app/widgets/HelpTopics.h"
 #include "app/widgets/MainMenuBar.h"
+#include "app/widgets/PrintSetupDialog.h"
 #include "app/widgets/ToolbarIcon.h"
 #include "core/CDataDoc.h"
 #include "core/CaptureCommands.h"
 #include "core/MessageSink.h"
 #include "core/StringTable.h"
+#include "device/widgets/CDeviceInfoDlg.h"
 #include "device/widgets/CDeviceSetupDlg.h"
 #include "dialogs/TableText.h"
 #include "document/ProgramState.h"
@@ -28,7 +30,9 @@
 #include "transmit/AutomationCommands.h"
 #include "transmit/widgets/CAutoMessageDlg.h"
 #include "transmit/widgets/CManualMessageDlg.h"
+#include "views/widgets/CPrintPreviewWnd.h"
 #include "views/widgets/CViewDataList.h"
+#include "views/widgets/PrintRun.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -36,7 +40,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -151,11 +154,14 @@ void CMainFrame::connectCommands() {
     actions_->setHandler(kSave, [this] { files_.save(); });
     actions_->setHandler(kSaveAs, [this] { files_.saveAs(); });
     actions_->setHandler(kExport, [this] { files_.exportShownRows(); });
-    actions_->setHandler(kPrintSetup, [this] { pageSetup(); });
+    actions_->setHandler(kPrint, [this] { printShownRows(); });
+    actions_->setHandler(kPrintPreview, [this] { previewShownRows(); });
+    actions_->setHandler(kPrintSetup, [this] { printSetup(); });
     actions_->setHandler(kExit, [this] { close(); });
     actions_->setHandler(kToolbar, [this] { toolbar_->setVisible(toolbar_->isHidden()); });
     actions_->setHandler(kStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
     actions_->setHandler(kSetup, [this] { setupDevice(); });
+    actions_->setHandler(kDeviceInformation, [this] { showDeviceInformation(); });
     actions_->setHandler(kProtocolCan, [this] { selectProtocol(Protocol::can); });
     actions_->setHandler(kProtocolDeviceNet, [this] { selectProtocol(Protocol::deviceNet); });
     actions_->setHandler(kProtocolCanopen, [this] { selectProtocol(Protocol::canopen); });
@@ -409,15 +415,46 @@ void CMainFrame::setupDevice() {
     refreshStatusPanes();
 }
 
+void CMainFrame::showDeviceInformation() {
+    CDeviceInfoDlg dialog(messages_, this);
+    dialog.exec();
+}
+
 QPrinter& CMainFrame::printer() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>();
+    if (!printer_) {
+        // The printer's own resolution: the page's places are device pixels,
+        // and at screen resolution they would not fit a page.
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        useFileOutputResolution(*printer_);
+    }
     return *printer_;
 }
 
-void CMainFrame::pageSetup() {
-    QPageSetupDialog dialog(&printer(), this);
-    dialog.exec();
+void CMainFrame::printSetup() {
+    PrintSetupDialog dialog(&printer(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        useFileOutputResolution(printer());
+}
+
+void CMainFrame::printShownRows() {
+    if (CViewDataList* view = dataListView())
+        view->printShownRows(printer(), messages_);
+}
+
+void CMainFrame::previewShownRows() {
+    CViewDataList* view = dataListView();
+    if (!view)
+        return;
+    CPrintPreviewWnd preview(state_.capture, view->protocol(), view->listLogFont(), printer(),
+                             [this] { printPreviewedPages(); }, this);
+    preview.exec();
+}
+
+void CMainFrame::printPreviewedPages() {
+    // Every page the preview showed, whatever range an earlier print dialog chose.
+    printer().setPrintRange(QPrinter::AllPages);
+    if (CViewDataList* view = dataListView())
+        view->printChosenPages(printer(), messages_);
 }
 
 void CMainFrame::about() {

@@ -97,7 +97,11 @@ private:
     void configureAutomation();
     void runFilter();
     void setupDevice();
-    void pageSetup();
+    void showDeviceInformation();
+    void printSetup();
+    void printShownRows();
+    void previewShownRows();
+    void printPreviewedPages();
     void about();
 
     ProgramState& state_;

@@ -1,8 +1,9 @@
 // vorelin-screenshot-tour: takes the README's pictures on a real X display
 // (Xvfb): the New dialog, Device Setup, the main window over a live CANopen
-// capture of the simulated adapter, Manual Message, Auto Message with a few
-// items, the three filter dialogs over a few conditions, Advanced Identifier,
-// and the progress window.
+// capture of the simulated adapter, Device Information while it runs, Print
+// Preview of its rows, Manual Message, Auto Message with a few items, the
+// three filter dialogs over a few conditions, Advanced Identifier, and the
+// progress window.
 // Usage: vorelin-screenshot-tour DIR
 #include "app/CommandIds.h"
 #include "app/RecentFileList.h"
@@ -11,6 +12,7 @@
 #include "app/widgets/MessageBoxSink.h"
 #include "core/ReceiveTimer.h"
 #include "core/StringTable.h"
+#include "device/widgets/CDeviceInfoDlg.h"
 #include "device/widgets/CDeviceSetupDlg.h"
 #include "dialogs/CHighlightListCtrl.h"
 #include "dialogs/CProgressDlg.h"
@@ -28,6 +30,7 @@
 #include "transmit/widgets/CAutoMessageDlg.h"
 #include "transmit/widgets/CManualMessageDlg.h"
 #include "transmit/widgets/ManualBufferBox.h"
+#include "views/widgets/CPrintPreviewWnd.h"
 #include "widgets/ModalDialog.h"
 
 #include <QAction>
@@ -147,6 +150,22 @@ int main(int argc, char** argv) {
         frame.commandAction(command::kCapture)->trigger();
         QTest::qWait(4000);
         saved &= saveScreen(out.filePath(QStringLiteral("main-window.png")));
+
+        // The dialog alone, for the manual, which shows it beside its text.
+        whenDialogOpens<CDeviceInfoDlg>([&](CDeviceInfoDlg* dialog) {
+            QTest::qWait(300);
+            saved &= dialog->grab().save(out.filePath(QStringLiteral("device-information.png")));
+            clickButton(dialog, QStringLiteral("OK"));
+        });
+        frame.commandAction(command::kDeviceInformation)->trigger();
+
+        // Over the rows captured so far, at the zoom it opens with.
+        whenDialogOpens<CPrintPreviewWnd>([&](CPrintPreviewWnd* preview) {
+            QTest::qWait(300);
+            saved &= saveScreen(out.filePath(QStringLiteral("print-preview.png")));
+            preview->reject();
+        });
+        frame.commandAction(command::kPrintPreview)->trigger();
 
         whenDialogOpens<CManualMessageDlg>([&](CManualMessageDlg* dialog) {
             typeInto(dialog->buffer(0), "identifier", QStringLiteral("60A"));
