@@ -20,6 +20,20 @@ enum class ExportLayout {
 // protocol value, none included.
 ExportLayout exportLayout(Protocol protocol);
 
+// The one of three values that belongs to `layout`.
+template <class T>
+constexpr T forLayout(ExportLayout layout, T can, T deviceNet, T canopen) {
+    switch (layout) {
+    case ExportLayout::can:
+        return can;
+    case ExportLayout::deviceNet:
+        return deviceNet;
+    case ExportLayout::canopen:
+        break;
+    }
+    return canopen;
+}
+
 // The string-table words the rows show, looked up once per export instead of
 // once per row.
 struct ExportWords {

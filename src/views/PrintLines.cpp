@@ -114,13 +114,5 @@ char* writeCanopenLine(char* out, const ExportWords& words, uint32_t row, const 
 
 char* writePrintLine(char* out, ExportLayout layout, const ExportWords& words, uint32_t row,
                      const FrameRecord& record) {
-    switch (layout) {
-    case ExportLayout::can:
-        return writeCanLine(out, words, row, record);
-    case ExportLayout::deviceNet:
-        return writeDeviceNetLine(out, words, row, record);
-    case ExportLayout::canopen:
-        break;
-    }
-    return writeCanopenLine(out, words, row, record);
+    return forLayout(layout, writeCanLine, writeDeviceNetLine, writeCanopenLine)(out, words, row, record);
 }

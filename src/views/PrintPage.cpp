@@ -7,18 +7,6 @@
 
 namespace {
 
-int columnHeadingString(ExportLayout layout) {
-    switch (layout) {
-    case ExportLayout::can:
-        return strings::kPrintHeadingCan;
-    case ExportLayout::deviceNet:
-        return strings::kPrintHeadingDeviceNet;
-    case ExportLayout::canopen:
-        break;
-    }
-    return strings::kPrintHeadingCanopen;
-}
-
 void drawHeading(PageCanvas& canvas, const PrintJob& job, const PageRect& rect) {
     using namespace printplace;
     canvas.drawText(PrintFont::heading, int(0.3 * rect.right), rect.top + kHeadingY, job.title);
@@ -57,7 +45,8 @@ PrintJob::PrintJob(Protocol protocol, const FrameStore& store, const VisibleRows
     : rowLayout(exportLayout(protocol)),
       words(ExportWords::fromStringTable()),
       title(strings::text(strings::kPrintTitle)),
-      columnHeading(strings::text(columnHeadingString(rowLayout))),
+      columnHeading(strings::text(forLayout(rowLayout, strings::kPrintHeadingCan, strings::kPrintHeadingDeviceNet,
+                                              strings::kPrintHeadingCanopen))),
       store(store),
       rows(rows),
       layout(layout) {}

@@ -24,15 +24,9 @@ struct LayoutTexts {
 };
 
 LayoutTexts layoutTexts(ExportLayout layout) {
-    switch (layout) {
-    case ExportLayout::can:
-        return {strings::kExportHeadingCan, 77, 83};
-    case ExportLayout::deviceNet:
-        return {strings::kExportHeadingDeviceNet, 114, 115};
-    case ExportLayout::canopen:
-        break;
-    }
-    return {strings::kExportHeadingCanopen, 109, 109};
+    return forLayout(layout, LayoutTexts{strings::kExportHeadingCan, 77, 83},
+                     LayoutTexts{strings::kExportHeadingDeviceNet, 114, 115},
+                     LayoutTexts{strings::kExportHeadingCanopen, 109, 109});
 }
 
 // The string table's texts carry "\n"; the log is text-mode output, where
