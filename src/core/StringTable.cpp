@@ -33,9 +33,20 @@ const Entry* find(int number) {
     return it != std::end(kEntries) && it->number == number ? it : nullptr;
 }
 
+// Sorted by number; written only by useTranslations.
+std::vector<std::pair<int, std::string>>& translatedTexts() {
+    static std::vector<std::pair<int, std::string>> texts;
+    return texts;
+}
+
 }  // namespace
 
 std::string_view text(int number) {
+    const auto& translated = translatedTexts();
+    const auto it = std::lower_bound(translated.begin(), translated.end(), number,
+                                     [](const auto& entry, int wanted) { return entry.first < wanted; });
+    if (it != translated.end() && it->first == number)
+        return it->second;
     const Entry* entry = find(number);
     assert(entry && "no string with this number");
     return entry ? entry->text : std::string_view();
@@ -59,5 +70,18 @@ std::string format(int number, std::initializer_list<std::string_view> arguments
 }
 
 bool contains(int number) { return find(number) != nullptr; }
+
+std::vector<int> numbers() {
+    std::vector<int> all;
+    all.reserve(std::size(kEntries));
+    for (const Entry& entry : kEntries)
+        all.push_back(entry.number);
+    return all;
+}
+
+void useTranslations(std::vector<std::pair<int, std::string>> texts) {
+    std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    translatedTexts() = std::move(texts);
+}
 
 }  // namespace strings

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace strings {
 
@@ -376,5 +378,14 @@ std::string format(int number, std::initializer_list<std::string_view> arguments
 
 // Whether the table has an entry for `number`.
 bool contains(int number);
+
+// Every number of the table, ascending: what a language module translates.
+std::vector<int> numbers();
+
+// A language module's texts by number, which text() answers from then on
+// in place of the base texts; a number the module lacks keeps its base
+// text. Called at start-up, before any other thread reads the table; an
+// empty list goes back to the base texts.
+void useTranslations(std::vector<std::pair<int, std::string>> texts);
 
 }  // namespace strings
