@@ -165,7 +165,7 @@ void DataListWidget::setTextColor(const QColor& colour) {
 QString DataListWidget::cellText(uint32_t row, int column) const {
     char text[kCellBufferSize];
     const std::size_t length = source_.cellText(row, column, text);
-    return QString::fromLatin1(text, qsizetype(length));
+    return QString::fromUtf8(text, qsizetype(length));
 }
 
 QString DataListWidget::selectedText() const {
@@ -229,7 +229,7 @@ void DataListWidget::paintEvent(QPaintEvent*) {
                 continue;
             const std::size_t length = source_.cellText(row, column, text);
             painter.drawText(QRect(x + kCellPadding, y, width - 2 * kCellPadding, height),
-                             Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(text, qsizetype(length)));
+                             Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text, qsizetype(length)));
         }
     }
     if (gridLines_) {

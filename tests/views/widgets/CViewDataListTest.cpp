@@ -2,6 +2,7 @@
 
 #include "core/CDataDoc.h"
 #include "core/CaptureState.h"
+#include "core/StringTable.h"
 #include "core/ReceiveTimer.h"
 #include "support/Frames.h"
 #include "support/QStringPrinting.h"
@@ -101,6 +102,17 @@ TEST_F(CViewDataListTest, CellsShowTheRowsRecordsInTheProtocolsColumns) {
     const char* expected[] = {"0", "01-02-003-004", " 5", "181", "Standard", "3", "01 A0 FF "};
     for (int column = 0; column < 7; ++column)
         EXPECT_EQ(list->cellText(0, column), expected[column]) << "column " << column;
+}
+
+TEST_F(CViewDataListTest, ALanguageModulesWordsReachTheCellsWhole) {
+    strings::useTranslations({{6200, "Ung\xC3\xBCltige Daten"}});
+    capture.store.append(stampedRecord(dataFrame(0x1ABCDE, {0x11}, 1), 5));
+    capture.rows.append(0);
+    view->SetProtocol(Protocol::canopen);
+    view->refreshRowCount();
+    const QString cell = view->list()->cellText(0, 7);
+    strings::useTranslations({});
+    EXPECT_EQ(cell, QStringLiteral("Ung\u00FCltige Daten"));
 }
 
 TEST_F(CViewDataListTest, SwitchingProtocolSwapsColumnsAndKeepsRows) {
