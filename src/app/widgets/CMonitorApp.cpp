@@ -7,6 +7,7 @@
 #include "app/widgets/LaterCopyRequests.h"
 #include "app/widgets/MessageBoxSink.h"
 #include "app/widgets/MonitorCommandLine.h"
+#include "app/widgets/QtLanguageModules.h"
 #include "app/widgets/RecentFileSettings.h"
 #include "app/widgets/SingleInstance.h"
 #include "app/widgets/ToolbarIcon.h"
@@ -125,6 +126,11 @@ int CMonitorApp::run() {
     }
 
     QSettings settings;
+    // Before any window or thread reads a text.
+    QtLanguageModules languageModules;
+    LanguageChoice language(applicationFilePath().toStdString(), languageModules);
+    language.chooseAtStartup(startupLanguageCandidates(settings));
+
     RecentFileList recentFiles(kRecentFileCapacity);
     loadRecentFiles(settings, recentFiles);
 
