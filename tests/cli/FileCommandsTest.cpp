@@ -519,7 +519,7 @@ TEST(CliFileCommands, RefusedInputsLeaveNoOutputBehind) {
                 std::string arguments = command.arguments + " " + quoted(input.path);
                 const std::set<std::string> before = namesIn(dir.path());
                 if (command.writes)
-                    arguments += " " + quoted(out);
+                    arguments.append(" ").append(quoted(out));
                 CommandOutput run = cli(arguments);
                 EXPECT_EQ(run.status, input.status) << what;
                 EXPECT_EQ(run.out, "") << what;
