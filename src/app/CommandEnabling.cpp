@@ -24,6 +24,7 @@ bool isCommandEnabled(int command, const ProgramState& state, const WindowContex
     case command::kExit:
     case command::kToolbar:
     case command::kStatusBar:
+    case command::kLanguage:
     case command::kHelpTopics:
     case command::kAbout:
         return true;

@@ -40,6 +40,9 @@ constexpr int kChartXY = 32808;
 constexpr int kFont = 32810;
 constexpr int kGridLines = 32811;
 constexpr int kLanguage = 32828;
+// The Language submenu's entries, one per language found.
+constexpr int kLanguageFirst = 28416;
+constexpr int kLanguageCount = 256;
 constexpr int kHelpTopics = 32830;
 
 }  // namespace command

@@ -103,3 +103,16 @@ std::string languageModulePath(std::string_view executablePath, std::string_view
     const std::string_view stem = hasExtension ? executablePath.substr(0, dot) : executablePath;
     return std::string(stem) + std::string(abbreviation) + ".qm";
 }
+
+std::vector<LanguageId> availableLanguages(LanguageId base, std::span<const LanguageId> moduleLanguages,
+                                           std::size_t limit) {
+    std::vector<LanguageId> available;
+    if (base != 0)
+        available.push_back(base);
+    for (LanguageId language : moduleLanguages) {
+        if (language != 0 && available.size() < limit)
+            available.push_back(language);
+    }
+    available.resize(std::min(available.size(), limit));
+    return available;
+}

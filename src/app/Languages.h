@@ -6,8 +6,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using LanguageId = uint16_t;
 
@@ -44,3 +46,9 @@ std::string languageDisplayName(LanguageId id);
 // The module file of a language: the executable's path without its
 // extension, the abbreviation, ".qm" ("/opt/vorelin/vorelinDEU.qm").
 std::string languageModulePath(std::string_view executablePath, std::string_view abbreviation);
+
+// The entries of the Language menu: the base language first when it is
+// known (not 0), then the language each module found declares, in the order
+// found, leaving out a module that declares none; at most `limit`.
+std::vector<LanguageId> availableLanguages(LanguageId base, std::span<const LanguageId> moduleLanguages,
+                                           std::size_t limit);

@@ -47,13 +47,16 @@ std::string_view text(int number) {
                                      [](const auto& entry, int wanted) { return entry.first < wanted; });
     if (it != translated.end() && it->first == number)
         return it->second;
+    return baseText(number);
+}
+
+std::string_view baseText(int number) {
     const Entry* entry = find(number);
     assert(entry && "no string with this number");
     return entry ? entry->text : std::string_view();
 }
 
-std::string format(int number, std::initializer_list<std::string_view> arguments) {
-    const std::string_view pattern = text(number);
+std::string formatText(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
     std::string result;
     result.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -67,6 +70,10 @@ std::string format(int number, std::initializer_list<std::string_view> arguments
         }
     }
     return result;
+}
+
+std::string format(int number, std::initializer_list<std::string_view> arguments) {
+    return formatText(text(number), arguments);
 }
 
 bool contains(int number) { return find(number) != nullptr; }

@@ -13,6 +13,7 @@ namespace strings {
 constexpr int kProtocolPane = 102;
 constexpr int kBaudRatePane = 104;
 constexpr int kFramePane = 109;
+constexpr int kRestartToChangeLanguage = 119;
 constexpr int kAppTitle = 128;
 constexpr int kDocumentKind = 130;
 constexpr int kDeviceError = 5000;
@@ -372,6 +373,12 @@ constexpr int kManualIdLengthDecimal = 5087;
 // The text of `number`. Asking for a number the table lacks is a
 // programming error: it asserts, and answers an empty text in release builds.
 std::string_view text(int number);
+
+// The program's own text of `number`, whatever module is in use.
+std::string_view baseText(int number);
+
+// `pattern` with %1, %2, ... replaced by `arguments` in order.
+std::string formatText(std::string_view pattern, std::initializer_list<std::string_view> arguments);
 
 // The text of `number` with %1, %2, ... replaced by `arguments` in order.
 std::string format(int number, std::initializer_list<std::string_view> arguments);

@@ -44,7 +44,7 @@ protected:
 TEST_F(CommandEnablingTest, WithoutADocumentOnlyTheApplicationCommandsWork) {
     EXPECT_EQ(enabledCommands(state, windows),
               (std::set<int>{command::kNew, command::kOpen, command::kPrintSetup, command::kExit, command::kToolbar,
-                             command::kStatusBar, command::kHelpTopics, command::kAbout}));
+                             command::kStatusBar, command::kLanguage, command::kHelpTopics, command::kAbout}));
 }
 
 TEST_F(CommandEnablingTest, IdleDataListCanCaptureButNotStop) {
@@ -53,7 +53,7 @@ TEST_F(CommandEnablingTest, IdleDataListCanCaptureButNotStop) {
     for (int number : {command::kCapture, command::kClearAll, command::kSetup, command::kDeviceInformation,
                        command::kClose, command::kFont, command::kGridLines, command::kProtocolDeviceNet,
                        command::kProtocolCanopen, command::kSave, command::kSaveAs, command::kExport,
-                       command::kPrint, command::kPrintPreview, command::kFilter})
+                       command::kPrint, command::kPrintPreview, command::kFilter, command::kLanguage})
         EXPECT_TRUE(enabled.count(number)) << number;
     for (int number : {command::kStop, command::kProtocolCan, command::kZoom, command::kChartXT})
         EXPECT_FALSE(enabled.count(number)) << number;

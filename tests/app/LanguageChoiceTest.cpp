@@ -48,6 +48,14 @@ TEST(Languages, IdentifiersLocalesAndNames) {
     EXPECT_EQ(languageModulePath("/opt/v/vorelin.bin", "FRA"), "/opt/v/vorelinFRA.qm");
 }
 
+TEST(Languages, TheMenuListsTheBaseFirstThenTheModulesThatDeclareALanguage) {
+    const std::vector<LanguageId> modules{0x0407, 0, 0x040C};
+    EXPECT_EQ(availableLanguages(0x0409, modules, 256), (std::vector<LanguageId>{0x0409, 0x0407, 0x040C}));
+    EXPECT_EQ(availableLanguages(0, modules, 256), (std::vector<LanguageId>{0x0407, 0x040C}));
+    EXPECT_EQ(availableLanguages(0x0409, {}, 256), (std::vector<LanguageId>{0x0409}));
+    EXPECT_EQ(availableLanguages(0x0409, modules, 2), (std::vector<LanguageId>{0x0409, 0x0407}));
+}
+
 TEST(LanguageChoice, StartUpTakesTheFirstCandidateThatLoads) {
     struct Row {
         const char* name;

@@ -1,6 +1,9 @@
 // AppEnvironment.h: what the main window learns at start-up about where it
-// runs: the executable's folder, the settings file and the adapter in use.
+// runs: the executable and its folder, the settings files, the adapter and
+// the language in use.
 #pragma once
+
+#include "app/Languages.h"
 
 #include <QString>
 
@@ -11,4 +14,7 @@ struct AppEnvironment {
     QString executableDir;         // holds the manual
     std::string configureIniPath;  // the adapter settings file
     QString adapterDescription;    // the backend selector in use
+    std::string executablePath;    // names the language modules
+    QString userSettingsFile;      // the per-user settings, which keep "LanguageId"
+    LanguageId language = kBaseLanguage;  // chosen at start-up
 };

@@ -11,6 +11,7 @@
 #include "app/widgets/DocumentWindows.h"
 #include "app/widgets/FilterDialogRunner.h"
 #include "app/widgets/HelpTopics.h"
+#include "app/widgets/LanguageMenu.h"
 #include "app/widgets/MainMenuBar.h"
 #include "app/widgets/PrintSetupDialog.h"
 #include "app/widgets/ToolbarIcon.h"
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(ProgramState& state, ReceiveTimer& receiveTimer, MessageS
     if (!KESH_INIT())
         state_.autoDataLoaded = false;
     connectCommands();
+    languageMenu_ = new LanguageMenu(actions_->action(command::kLanguage), environment_, messages_, this);
     rebuildMenus();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommandStates);
     tickTimer_.setInterval(kTickIntervalMs);
@@ -195,6 +197,8 @@ void CMainFrame::connectCommands() {
 
 void CMainFrame::rebuildMenus() {
     buildMenuBar(menuBar(), menuSet_, *actions_, recentFiles_.paths(), [this] { updateCommandStates(); });
+    // Taking the old menus apart emptied the shared Language submenu.
+    languageMenu_->rebuild();
 }
 
 void CMainFrame::updateCommandStates() {

@@ -21,6 +21,7 @@ class CMDIChildWndDataList;
 class CViewChart;
 class CViewDataList;
 class CommandActions;
+class LanguageMenu;
 class MessageSink;
 class QAction;
 class QLabel;
@@ -110,6 +111,7 @@ private:
     AppEnvironment environment_;
     RecentFileList& recentFiles_;
     CommandActions* actions_;
+    LanguageMenu* languageMenu_ = nullptr;
     QMdiArea* mdiArea_;
     QToolBar* toolbar_ = nullptr;
     QLabel* readyPane_ = nullptr;

@@ -138,8 +138,13 @@ int CMonitorApp::run() {
     ReceiveTimer receiveTimer(state.capture);
     MessageBoxSink messages;
     const QString executableDir = applicationDirPath();
-    AppEnvironment environment{applicationVersion(), executableDir, configureIniPath(executableDir.toStdString()),
-                               adapterDescription};
+    AppEnvironment environment{applicationVersion(),
+                               executableDir,
+                               configureIniPath(executableDir.toStdString()),
+                               adapterDescription,
+                               applicationFilePath().toStdString(),
+                               settings.fileName(),
+                               language.current()};
     int status = EXIT_SUCCESS;
     {
         CMainFrame frame(state, receiveTimer, messages, environment, recentFiles);

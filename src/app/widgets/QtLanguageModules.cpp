@@ -3,19 +3,63 @@
 #include "core/StringTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 
+namespace {
+
+const QString kDataFolder = QStringLiteral("vorelin");
+
+QString moduleText(const QTranslator& module, int number) {
+    return module.translate(nullptr, QByteArray::number(number).constData());
+}
+
+}  // namespace
+
 QString findLanguageModule(const std::string& path) {
     const QString file = QFile::decodeName(path.c_str());
     if (QFileInfo(file).isFile())
         return file;
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                  QStringLiteral("vorelin/") + QFileInfo(file).fileName());
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, kDataFolder + u'/' + QFileInfo(file).fileName());
 }
+
+std::vector<LanguageId> moduleLanguages(const std::string& executablePath) {
+    // Any three characters where the abbreviation goes.
+    const QFileInfo pattern(QFile::decodeName(languageModulePath(executablePath, "???").c_str()));
+    QStringList folders{pattern.absolutePath()};
+    folders += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, kDataFolder,
+                                         QStandardPaths::LocateDirectory);
+    QStringList seen;
+    std::vector<LanguageId> languages;
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList({pattern.fileName()}, QDir::Files, QDir::Name)) {
+            if (seen.contains(name))
+                continue;
+            seen += name;
+            QTranslator module;
+            languages.push_back(module.load(dir.filePath(name)) ? languageOfLocale(module.language().toStdString())
+                                                                : LanguageId(0));
+        }
+    }
+    return languages;
+}
+
+bool LanguageTextProbe::loadModule(const std::string& path) {
+    const QString file = findLanguageModule(path);
+    QTranslator module;
+    if (file.isEmpty() || !module.load(file))
+        return false;
+    const QString text = moduleText(module, number_);
+    text_ = text.isEmpty() ? std::string(strings::baseText(number_)) : text.toStdString();
+    return true;
+}
+
+void LanguageTextProbe::releaseModule() { text_ = strings::baseText(number_); }
 
 bool QtLanguageModules::loadModule(const std::string& path) {
     const QString file = findLanguageModule(path);
@@ -24,7 +68,7 @@ bool QtLanguageModules::loadModule(const std::string& path) {
         return false;
     std::vector<std::pair<int, std::string>> texts;
     for (int number : strings::numbers()) {
-        const QString text = module.translate(nullptr, QByteArray::number(number).constData());
+        const QString text = moduleText(module, number);
         if (!text.isEmpty())
             texts.emplace_back(number, text.toStdString());
     }

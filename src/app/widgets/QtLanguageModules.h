@@ -27,6 +27,28 @@ private:
     std::unique_ptr<QTranslator> qtTexts_;
 };
 
+// Reads one text from the module a language would load, without making
+// that module the source of texts: what the language would say while the
+// program keeps its own. The base language (a release) answers the
+// program's own text, as does a module that lacks it.
+class LanguageTextProbe : public LanguageModules {
+public:
+    explicit LanguageTextProbe(int number) : number_(number) {}
+    bool loadModule(const std::string& path) override;
+    void releaseModule() override;
+    const std::string& text() const { return text_; }
+
+private:
+    int number_;
+    std::string text_;
+};
+
+// The languages the module files of `executablePath` declare, the files
+// beside it first, then those in the data folders, each by name; a file the
+// data folders hold again beside the executable counts once. 0 for a file
+// that cannot be read or declares no known language.
+std::vector<LanguageId> moduleLanguages(const std::string& executablePath);
+
 // The module file itself, or the one of that name in the data folders;
 // empty when there is none.
 QString findLanguageModule(const std::string& path);

@@ -119,9 +119,13 @@ int main(int argc, char** argv) {
     ReceiveTimer receiveTimer(state.capture);
     MessageBoxSink messages;
     RecentFileList recentFiles(4);
-    AppEnvironment environment{QStringLiteral(VORELIN_VERSION), settingsFolder.path(),
+    AppEnvironment environment{QStringLiteral(VORELIN_VERSION),
+                               settingsFolder.path(),
                                settingsFolder.filePath(QStringLiteral("Configure.ini")).toStdString(),
-                               QStringLiteral("sim:mix=canopen")};
+                               QStringLiteral("sim:mix=canopen"),
+                               QCoreApplication::applicationFilePath().toStdString(),
+                               settingsFolder.filePath(QStringLiteral("Vorelin.conf")),
+                               kBaseLanguage};
     bool saved = true;
     {
         CMainFrame frame(state, receiveTimer, messages, environment, recentFiles);

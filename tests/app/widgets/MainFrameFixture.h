@@ -32,9 +32,13 @@ protected:
         ASSERT_TRUE(backend);
         vorelin::driver::installBackend(std::move(*backend));
         ASSERT_TRUE(folder.isValid());
-        AppEnvironment environment{QStringLiteral("1.2.3"), folder.path(),
+        AppEnvironment environment{QStringLiteral("1.2.3"),
+                                   folder.path(),
                                    folder.filePath(QStringLiteral("Configure.ini")).toStdString(),
-                                   QStringLiteral("sim:test")};
+                                   QStringLiteral("sim:test"),
+                                   executablePath().toStdString(),
+                                   userSettingsFile(),
+                                   language()};
         frame = std::make_unique<CMainFrame>(state, receiveTimer, messages, environment, recentFiles);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
@@ -46,6 +50,12 @@ protected:
     }
 
     virtual std::string adapterSelector() const { return "sim:rate=0"; }
+    virtual LanguageId language() const { return kBaseLanguage; }
+
+    // The program as if it ran from the test's folder, with no language
+    // modules beside it unless the test puts them there.
+    QString executablePath() const { return folder.filePath(QStringLiteral("vorelin")); }
+    QString userSettingsFile() const { return folder.filePath(QStringLiteral("Vorelin.conf")); }
 
     QAction* action(int command) const { return frame->commandAction(command); }
 
