@@ -18,7 +18,6 @@ LanguageMenu::LanguageMenu(QAction* languageCommand, const AppEnvironment& envir
     menu_->setObjectName(QStringLiteral("languageMenu"));
     languageCommand->setMenu(menu_);
     connect(menu_, &QMenu::aboutToShow, this, &LanguageMenu::rebuild);
-    rebuild();
 }
 
 LanguageMenu::~LanguageMenu() = default;

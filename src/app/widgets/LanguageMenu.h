@@ -18,7 +18,7 @@ class LanguageMenu : public QObject {
     Q_OBJECT
 
 public:
-    // Attaches the submenu to `languageCommand`.
+    // Attaches the submenu to `languageCommand`, empty until it is rebuilt.
     LanguageMenu(QAction* languageCommand, const AppEnvironment& environment, MessageSink& messages, QWidget* owner);
     ~LanguageMenu() override;
 
