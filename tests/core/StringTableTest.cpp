@@ -36,6 +36,7 @@ TEST(StringTable, TranslationsReplaceTextsByNumberAndKeepTheRest) {
     EXPECT_EQ(strings::text(5001), "Ger\xC3\xA4t l\xC3\xA4uft nicht.");
     EXPECT_EQ(strings::format(9102, {"7"}), "Zeile 7");
     EXPECT_EQ(strings::text(5000).substr(0, 13), "Device error,") << "a number the module lacks";
+    EXPECT_EQ(strings::baseText(9102), "Row %1") << "the program's own text stays at hand";
     strings::useTranslations({});
     EXPECT_EQ(strings::format(9102, {"7"}), "Row 7");
 }

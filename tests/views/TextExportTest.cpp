@@ -11,6 +11,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/Frames.h"
 #include "support/ScopedEnvironment.h"
+#include "support/ScopedTranslations.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,18 @@ TEST(TextExport, WritesTheDeviceNetAndCanopenLogsWithTheirOwnClosingText) {
               logHead(1, kCanopenHeading, 109) + kCanopenPrefix + b(4) + "7EC" + b(6) + "Standard" + b(4) + "F" +
                   b(4) + "6C" + b(4) + "reserved" + b(9) + b(4) + "0" + b(4) + "\r\n" + dashes(109) + "\r\n" +
                   "End of message logs");
+}
+
+TEST(TextExport, ALanguageModulesTextsAreWrittenAsUtf8) {
+    const ScopedTranslations german({{strings::kExportTitleLine, "Nachrichtenprotokoll der Software Vorelin – Prüfstand\n"},
+                                     {strings::kRemoteFrame, "Datenanforderung (ü)"}});
+    TempDir dir;
+    const Capture capture({remote(record(0x12, {}), 0)}, {0});
+    ASSERT_TRUE(exportTo(dir.file("de.txt"), Protocol::can, capture));
+    const std::string log = TempDir::read(dir.file("de.txt")).value_or("");
+    EXPECT_EQ(log.substr(0, log.find('\n') + 1),
+              "Nachrichtenprotokoll der Software Vorelin – Prüfstand\r\n");
+    EXPECT_NE(log.find(b(4) + "0" + b(4) + "Datenanforderung (ü)\r\n"), std::string::npos) << log;
 }
 
 TEST(TextExport, ZeroRowsGiveHeaderAndClosingBlockWithoutProgress) {

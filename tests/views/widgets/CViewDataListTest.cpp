@@ -5,6 +5,7 @@
 #include "core/StringTable.h"
 #include "core/ReceiveTimer.h"
 #include "support/Frames.h"
+#include "support/ScopedTranslations.h"
 #include "support/QStringPrinting.h"
 #include "support/ScriptedBackend.h"
 
@@ -105,14 +106,12 @@ TEST_F(CViewDataListTest, CellsShowTheRowsRecordsInTheProtocolsColumns) {
 }
 
 TEST_F(CViewDataListTest, ALanguageModulesWordsReachTheCellsWhole) {
-    strings::useTranslations({{6200, "Ung\xC3\xBCltige Daten"}});
+    const ScopedTranslations german({{6200, "Ung\xC3\xBCltige Daten"}});
     capture.store.append(stampedRecord(dataFrame(0x1ABCDE, {0x11}, 1), 5));
     capture.rows.append(0);
     view->SetProtocol(Protocol::canopen);
     view->refreshRowCount();
-    const QString cell = view->list()->cellText(0, 7);
-    strings::useTranslations({});
-    EXPECT_EQ(cell, QStringLiteral("Ung\u00FCltige Daten"));
+    EXPECT_EQ(view->list()->cellText(0, 7), QStringLiteral("Ung\u00FCltige Daten"));
 }
 
 TEST_F(CViewDataListTest, SwitchingProtocolSwapsColumnsAndKeepsRows) {

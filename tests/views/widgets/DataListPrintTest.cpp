@@ -11,6 +11,7 @@
 #include "support/Frames.h"
 #include "support/PdfText.h"
 #include "support/PushButtons.h"
+#include "support/ScopedTranslations.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDir.h"
 #include "views/widgets/PrintProgressWindow.h"
@@ -166,6 +167,22 @@ TEST_F(DataListPrint, WithoutRowsEachProtocolPrintsOnePageUnderItsColumnHeading)
         const std::string columns = squeezed(QString::fromStdString(std::string(strings::text(row.columnHeading))));
         EXPECT_EQ(pagesOf(name), (std::vector<PdfPage>{{kTitle, columns, footer(1, 1)}})) << row.name;
     }
+}
+
+TEST_F(DataListPrint, ALanguageModulesTextsPrintWhole) {
+    const ScopedTranslations german({{strings::kPrintTitle, "Mit Vorelin aufgezeichnete Daten – Prüfstand"},
+                                     {strings::kRemoteFrame, "Datenanforderung (ü)"}});
+    CanFrame frame = dataFrame(0x12, {});
+    frame.remote = 1;
+    capture.store.append(stampedRecord(frame, 7));
+    capture.rows.append(0);
+    auto printer = pdfPrinter("de.pdf");
+    ASSERT_EQ(view->printPages(*printer), PrintOutcome::printed);
+    const std::vector<PdfPage> pages = pagesOf("de.pdf");
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(rowLines(pages[0]).size(), 1u);
+    EXPECT_EQ(pages[0].front(), "Mit Vorelin aufgezeichnete Daten – Prüfstand");
+    EXPECT_TRUE(rowLines(pages[0]).front().ends_with(" Datenanforderung (ü)")) << rowLines(pages[0]).front();
 }
 
 TEST_F(DataListPrint, ChosenRangeAndCopiesPrintInTheirOrder) {
