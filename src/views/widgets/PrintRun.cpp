@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -31,8 +30,7 @@ constexpr QFileDevice::Permissions kNewFilePermissions =
 class FileOutputSwap {
 public:
     explicit FileOutputSwap(QPrinter& printer) : printer_(printer), target_(printer.outputFileName()) {
-        // A preview records its pages and writes no file.
-        if (target_.isEmpty() || printer.paintEngine()->type() == QPaintEngine::Picture)
+        if (target_.isEmpty())
             return;
         const QFileInfo target(target_);
         temporary_.setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
