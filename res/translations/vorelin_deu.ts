@@ -723,7 +723,7 @@ Bitte prüfen Sie:
     </message>
     <message id="6215">
         <source>NMT Error Control</source>
-        <translation>NMT-Fehlerüberwachung</translation>
+        <translation>NMT-Fehlerkontrolle</translation>
     </message>
     <message id="6216">
         <source>reserved</source>

@@ -2,14 +2,15 @@
 // (Xvfb): the New dialog, Device Setup, the main window over a live CANopen
 // capture of the simulated adapter, Device Information while it runs, Print
 // Preview of its rows, Manual Message, Auto Message with a few items, the
-// three filter dialogs over a few conditions, Advanced Identifier, and the
-// progress window.
+// three filter dialogs over a few conditions, Advanced Identifier, the
+// progress window, and the main window in German with Options > Language open.
 // Usage: vorelin-screenshot-tour DIR
 #include "app/CommandIds.h"
 #include "app/RecentFileList.h"
 #include "app/widgets/CMainFrame.h"
 #include "app/widgets/CNewDocDlg.h"
 #include "app/widgets/MessageBoxSink.h"
+#include "app/widgets/QtLanguageModules.h"
 #include "core/ReceiveTimer.h"
 #include "core/StringTable.h"
 #include "device/widgets/CDeviceInfoDlg.h"
@@ -38,6 +39,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -102,6 +106,70 @@ std::vector<FilterCondition> tourConditions() {
             buildCanopenCondition(pdo)};
 }
 
+AppEnvironment tourEnvironment(const QTemporaryDir& settingsFolder, const std::string& executablePath,
+                               LanguageId language) {
+    return {QStringLiteral(VORELIN_VERSION),
+            settingsFolder.path(),
+            settingsFolder.filePath(QStringLiteral("Configure.ini")).toStdString(),
+            QStringLiteral("sim:mix=canopen"),
+            executablePath,
+            settingsFolder.filePath(QStringLiteral("Vorelin.conf")),
+            language};
+}
+
+void startCanopenCapture(CMainFrame& frame) {
+    whenDialogOpens<CNewDocDlg>([](CNewDocDlg* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("dataList"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("canopen"))->click();
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    frame.commandAction(command::kNew)->trigger();
+    whenDialogOpens<CDeviceSetupDlg>([](CDeviceSetupDlg* dialog) {
+        QTest::qWait(1300);
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    frame.commandAction(command::kSetup)->trigger();
+    frame.commandAction(command::kCapture)->trigger();
+}
+
+// The main window as the German module makes it, capturing, with Options >
+// Language open on the languages found beside the module.
+bool shootGermanMainWindow(const QDir& out) {
+    QtLanguageModules modules;
+    if (!modules.loadModule(VORELIN_GERMAN_MODULE))
+        return false;
+    QTemporaryDir settingsFolder;
+    ProgramState state;
+    ReceiveTimer receiveTimer(state.capture);
+    MessageBoxSink messages;
+    RecentFileList recentFiles(4);
+    const std::string besideTheModule = QFileInfo(QStringLiteral(VORELIN_GERMAN_MODULE)).absolutePath().toStdString();
+    bool saved = false;
+    {
+        CMainFrame frame(state, receiveTimer, messages,
+                         tourEnvironment(settingsFolder, besideTheModule + "/vorelin", 0x0407), recentFiles);
+        messages.setApplicationWindow(&frame);
+        frame.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        frame.show();
+        if (QTest::qWaitForWindowExposed(&frame)) {
+            startCanopenCapture(frame);
+            QTest::qWait(3000);
+            QMenu* options = frame.menuBar()->actions()[2]->menu();
+            frame.menuBar()->setActiveAction(frame.menuBar()->actions()[2]);
+            QTest::qWait(300);
+            options->setActiveAction(frame.commandAction(command::kLanguage));
+            QTest::keyClick(options, Qt::Key_Right);
+            QTest::qWait(300);
+            saved = saveScreen(out.filePath(QStringLiteral("main-window-german.png")));
+            options->close();
+        }
+        messages.setApplicationWindow(nullptr);
+    }
+    receiveTimer.stop();
+    modules.releaseModule();
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,13 +187,8 @@ int main(int argc, char** argv) {
     ReceiveTimer receiveTimer(state.capture);
     MessageBoxSink messages;
     RecentFileList recentFiles(4);
-    AppEnvironment environment{QStringLiteral(VORELIN_VERSION),
-                               settingsFolder.path(),
-                               settingsFolder.filePath(QStringLiteral("Configure.ini")).toStdString(),
-                               QStringLiteral("sim:mix=canopen"),
-                               QCoreApplication::applicationFilePath().toStdString(),
-                               settingsFolder.filePath(QStringLiteral("Vorelin.conf")),
-                               kBaseLanguage};
+    const AppEnvironment environment =
+        tourEnvironment(settingsFolder, QCoreApplication::applicationFilePath().toStdString(), kBaseLanguage);
     bool saved = true;
     {
         CMainFrame frame(state, receiveTimer, messages, environment, recentFiles);
@@ -232,6 +295,7 @@ int main(int argc, char** argv) {
         messages.setApplicationWindow(nullptr);
     }
     receiveTimer.stop();
+    saved &= shootGermanMainWindow(out);
     if (!saved)
         std::fprintf(stderr, "vorelin-screenshot-tour: could not save the pictures in %s\n", argv[1]);
     return saved ? 0 : 1;
