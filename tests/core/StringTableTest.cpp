@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 TEST(MessageSink, ApplicationBoxesCarryTheTitleAndDialogBoxesTheirOwnCaption) {
     const Message application = applicationMessage(5001, MessageIcon::None);
@@ -75,17 +77,47 @@ std::multiset<std::string> placeholdersIn(const std::string& text) {
     return found;
 }
 
+// What a module lacks: each entry without a text, or whose text has other
+// placeholders than the program's own.
+std::vector<std::string> moduleFaults(const std::map<int, std::string>& module) {
+    std::vector<std::string> faults;
+    for (int number : strings::numbers()) {
+        const auto it = module.find(number);
+        const std::string own(strings::text(number));
+        if (it == module.end() || it->second.empty())
+            faults.push_back("no text for " + std::to_string(number) + " \"" + own + "\"");
+        else if (placeholdersIn(it->second) != placeholdersIn(own))
+            faults.push_back("other placeholders in " + std::to_string(number) + " \"" + it->second + "\"");
+    }
+    return faults;
+}
+
+std::vector<std::filesystem::path> moduleSources() {
+    std::vector<std::filesystem::path> sources;
+    for (const auto& entry : std::filesystem::directory_iterator(VORELIN_TRANSLATIONS_DIR)) {
+        if (entry.path().extension() == ".ts")
+            sources.push_back(entry.path());
+    }
+    return sources;
+}
+
 }  // namespace
 
-TEST(StringTable, TheGermanModuleTranslatesEveryEntryWithItsPlaceholders) {
-    const std::map<int, std::string> german = translationsIn(VORELIN_TRANSLATIONS_DIR "/vorelin_deu.ts");
-    ASSERT_FALSE(german.empty()) << "the German module's source is missing";
-    for (int number : strings::numbers()) {
-        const auto it = german.find(number);
-        if (it == german.end() || it->second.empty()) {
-            ADD_FAILURE() << "no German text for " << number << " \"" << strings::text(number) << "\"";
-            continue;
-        }
-        EXPECT_EQ(placeholdersIn(it->second), placeholdersIn(std::string(strings::text(number)))) << number;
+TEST(StringTable, EveryLanguageModuleTranslatesEveryEntryWithItsPlaceholders) {
+    const std::vector<std::filesystem::path> sources = moduleSources();
+    ASSERT_FALSE(sources.empty());
+    for (const std::filesystem::path& source : sources) {
+        const std::map<int, std::string> module = translationsIn(source.string());
+        ASSERT_FALSE(module.empty()) << source;
+        EXPECT_EQ(moduleFaults(module), std::vector<std::string>{}) << source;
     }
+}
+
+TEST(StringTable, AnEntryMissingEmptyOrWithOtherPlaceholdersIsCaught) {
+    std::map<int, std::string> german = translationsIn(VORELIN_TRANSLATIONS_DIR "/vorelin_deu.ts");
+    german.erase(strings::kSetupFailed);
+    german[strings::kFramesLost] = "Frames verloren";
+    german[strings::kAppTitle] = "";
+    EXPECT_EQ(moduleFaults(german).size(), 3u);
+    EXPECT_EQ(moduleFaults(german).front(), "no text for 128 \"Vorelin\"");
 }

@@ -7,6 +7,7 @@
 #include "device/widgets/CDeviceInfoDlg.h"
 #include "views/widgets/CViewDataList.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 
 namespace {
@@ -33,6 +34,9 @@ TEST_F(GermanMainFrame, MenusDialogsMessagesAndCaptionsSpeakTheModulesLanguage) 
     ASSERT_GE(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Datei"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&Ansicht"));
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame->menuBar());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->child(0)->text(QAccessible::Name), QStringLiteral("Datei")) << "a screen reader hears it too";
 
     runNew(QStringLiteral("can"));
     ASSERT_NE(frame->dataListView(), nullptr);
