@@ -8,6 +8,8 @@
 #include "views/widgets/CViewDataList.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QMenuBar>
 
 namespace {
@@ -57,4 +59,11 @@ TEST(LanguageModules, AMissingModuleFailsAndKeepsTheTextsInUse) {
     QtLanguageModules modules;
     EXPECT_FALSE(modules.loadModule("/nonexistent/vorelinDEU.qm"));
     EXPECT_EQ(strings::text(9200), "&File");
+}
+
+TEST_F(GermanMainFrame, QtsOwnDialogsSpeakTheModulesLanguageWhereQtShipsIt) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's German texts (qt6-translations-l10n) are not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
 }
