@@ -110,7 +110,7 @@ std::vector<LanguageId> availableLanguages(LanguageId base, std::span<const Lang
     if (base != 0)
         available.push_back(base);
     for (LanguageId language : moduleLanguages) {
-        if (language != 0 && available.size() < limit)
+        if (language != 0)
             available.push_back(language);
     }
     available.resize(std::min(available.size(), limit));

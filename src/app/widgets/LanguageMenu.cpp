@@ -12,15 +12,15 @@
 #include <QMenu>
 #include <QSettings>
 
-LanguageMenu::LanguageMenu(QAction* languageCommand, const AppEnvironment& environment, MessageSink& messages,
+#include <utility>
+
+LanguageMenu::LanguageMenu(QAction* languageCommand, AppEnvironment environment, MessageSink& messages,
                            QWidget* owner)
-    : QObject(owner), environment_(environment), messages_(messages), menu_(new QMenu(owner)) {
+    : QObject(owner), environment_(std::move(environment)), messages_(messages), menu_(new QMenu(owner)) {
     menu_->setObjectName(QStringLiteral("languageMenu"));
     languageCommand->setMenu(menu_);
     connect(menu_, &QMenu::aboutToShow, this, &LanguageMenu::rebuild);
 }
-
-LanguageMenu::~LanguageMenu() = default;
 
 void LanguageMenu::rebuild() {
     // The entries belong to their group: deleting it takes them out of the menu.

@@ -19,8 +19,7 @@ class LanguageMenu : public QObject {
 
 public:
     // Attaches the submenu to `languageCommand`, empty until it is rebuilt.
-    LanguageMenu(QAction* languageCommand, const AppEnvironment& environment, MessageSink& messages, QWidget* owner);
-    ~LanguageMenu() override;
+    LanguageMenu(QAction* languageCommand, AppEnvironment environment, MessageSink& messages, QWidget* owner);
 
     QMenu* menu() const { return menu_; }
     // Lists the languages found as they are now.
@@ -28,7 +27,7 @@ public:
     void choose(LanguageId language);
 
 private:
-    const AppEnvironment& environment_;
+    const AppEnvironment environment_;
     MessageSink& messages_;
     QMenu* menu_;
     QActionGroup* entries_ = nullptr;

@@ -14,6 +14,12 @@ namespace {
 
 const QString kDataFolder = QStringLiteral("vorelin");
 
+// Loads the module at `path` or of that name in the data folders.
+bool loadTranslator(QTranslator& module, const std::string& path) {
+    const QString file = findLanguageModule(path);
+    return !file.isEmpty() && module.load(file);
+}
+
 QString moduleText(const QTranslator& module, int number) {
     return module.translate(nullptr, QByteArray::number(number).constData());
 }
@@ -50,9 +56,8 @@ std::vector<LanguageId> moduleLanguages(const std::string& executablePath) {
 }
 
 bool LanguageTextProbe::loadModule(const std::string& path) {
-    const QString file = findLanguageModule(path);
     QTranslator module;
-    if (file.isEmpty() || !module.load(file))
+    if (!loadTranslator(module, path))
         return false;
     const QString text = moduleText(module, number_);
     text_ = text.isEmpty() ? std::string(strings::baseText(number_)) : text.toStdString();
@@ -62,9 +67,8 @@ bool LanguageTextProbe::loadModule(const std::string& path) {
 void LanguageTextProbe::releaseModule() { text_ = strings::baseText(number_); }
 
 bool QtLanguageModules::loadModule(const std::string& path) {
-    const QString file = findLanguageModule(path);
     QTranslator module;
-    if (file.isEmpty() || !module.load(file))
+    if (!loadTranslator(module, path))
         return false;
     std::vector<std::pair<int, std::string>> texts;
     for (int number : strings::numbers()) {
