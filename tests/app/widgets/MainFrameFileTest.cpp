@@ -70,26 +70,28 @@ protected:
 }  // namespace
 
 TEST_F(MainFrameFiles, SaveAsThenOpenBringsTheCaptureBackAsCan) {
+    // A name beyond ASCII goes through the dialogs, the file system, the
+    // title, the recent files and the messages whole.
     runNew(QStringLiteral("deviceNet"));
     storeFrames(5);
-    fileNames.answers = {path("bench.orx")};
+    fileNames.answers = {path("Prüfstand 1.orx")};
     action(command::kSave)->trigger();  // a new document has no name yet: Save asks
     EXPECT_EQ(fileNames.filters.value(0), "Vorelin Files (*.orx)");
     EXPECT_EQ(fileNames.suffixes.value(0), "orx");
-    ASSERT_EQ(TempDir::read(dir.file("bench.orx"))->size(), 178u + 5u * 38u);
-    EXPECT_EQ(documentWindow()->windowTitle(), "bench.orx");
-    EXPECT_EQ(recentFiles.paths(), std::vector<std::string>{dir.file("bench.orx")});
+    ASSERT_EQ(TempDir::read(dir.file("Prüfstand 1.orx"))->size(), 178u + 5u * 38u);
+    EXPECT_EQ(documentWindow()->windowTitle(), "Prüfstand 1.orx");
+    EXPECT_EQ(recentFiles.paths(), std::vector<std::string>{dir.file("Prüfstand 1.orx")});
     EXPECT_FALSE(state.capture.dataChanged);
 
     state.capture.store.append(frameRecord(0x7FF));  // changed since: Open asks first
     state.capture.dataChanged = true;
     frame->tick();
     messages.answerYesNoCancel(MessageReply::No);
-    fileNames.answers = {path("bench.orx")};
+    fileNames.answers = {path("Prüfstand 1.orx")};
     action(command::kOpen)->trigger();
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].number, 9414);
-    EXPECT_EQ(messages.shown()[0].text, "Save changes to bench.orx?");
+    EXPECT_EQ(messages.shown()[0].text, "Save changes to Prüfstand 1.orx?");
 
     ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(state.capture.store.count(), 5u);
@@ -97,7 +99,7 @@ TEST_F(MainFrameFiles, SaveAsThenOpenBringsTheCaptureBackAsCan) {
     EXPECT_EQ(state.protocol, Protocol::can) << "a loaded capture reads as CAN";
     EXPECT_EQ(frame->dataListView()->protocol(), Protocol::can);
     EXPECT_EQ(frame->dataListView()->shownRowCount(), 5u);
-    EXPECT_EQ(documentWindow()->windowTitle(), "bench.orx");
+    EXPECT_EQ(documentWindow()->windowTitle(), "Prüfstand 1.orx");
     EXPECT_EQ(state.capture.store.at(4).frame.identifier, 0x104u);
 }
 
