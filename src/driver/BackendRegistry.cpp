@@ -5,6 +5,7 @@
 #include "driver/BackendSelector.h"
 #include "driver/SimAdapter.h"
 #include "driver/SimOptionsParser.h"
+#include "driver/SlcanAdapter.h"
 
 #include <array>
 #include <mutex>
@@ -13,7 +14,7 @@ namespace vorelin::driver {
 
 namespace {
 
-constexpr std::array<std::string_view, 1> kAdapterNames = {"sim"};
+constexpr std::array<std::string_view, 2> kAdapterNames = {"sim", "slcan"};
 
 struct Registry {
     std::mutex mutex;
@@ -29,13 +30,20 @@ Registry& registry() {
 
 Result<std::unique_ptr<Backend>> makeBackend(std::string_view text) {
     const BackendSelector selector(text);
-    if (selector.name() != "sim")
-        return makeError("unknown adapter '" + std::string(selector.name()) + "' (expected " +
-                         listAlternatives(kAdapterNames, "'") + ")");
-    auto options = parseSimOptions(selector);
-    if (!options)
-        return options.error();
-    return std::unique_ptr<Backend>(std::make_unique<SimAdapter>(std::move(*options)));
+    if (selector.name() == "sim") {
+        auto options = parseSimOptions(selector);
+        if (!options)
+            return options.error();
+        return std::unique_ptr<Backend>(std::make_unique<SimAdapter>(std::move(*options)));
+    }
+    if (selector.name() == "slcan") {
+        auto options = parseSlcanOptions(selector);
+        if (!options)
+            return options.error();
+        return std::unique_ptr<Backend>(std::make_unique<SlcanAdapter>(std::move(*options)));
+    }
+    return makeError("unknown adapter '" + std::string(selector.name()) + "' (expected " +
+                     listAlternatives(kAdapterNames, "'") + ")");
 }
 
 void installBackend(std::shared_ptr<Backend> backend) {
