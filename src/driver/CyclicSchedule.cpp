@@ -1,5 +1,7 @@
 #include "driver/CyclicSchedule.h"
 
+#include "driver/CanWire.h"
+
 #include <algorithm>
 
 namespace vorelin::driver {
@@ -36,6 +38,18 @@ void CyclicSchedule::markSent(uint64_t endNs) {
     // A cycle whose frames outlast cycleMs is followed at once by the next.
     nextIndex_ = 0;
     cycleStartNs_ = std::max(cycleStartNs_ + cycleNs_, endNs);
+}
+
+std::optional<CyclicFrames> cyclicWireImages(const CanFrame* frames, uint32_t count) {
+    if (count > CyclicSchedule::kMaxFrames || (count > 0 && !frames))
+        return std::nullopt;
+    CyclicFrames images{};
+    for (uint32_t i = 0; i < count; ++i) {
+        if (!isTransmittable(frames[i]))
+            return std::nullopt;
+        images[i] = wireImage(frames[i]);
+    }
+    return images;
 }
 
 }  // namespace vorelin::driver

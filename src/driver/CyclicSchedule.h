@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vorelin::driver {
 
@@ -39,5 +40,11 @@ private:
     uint64_t cycleStartNs_ = 0;
     uint32_t nextIndex_ = 0;
 };
+
+using CyclicFrames = std::array<CanFrame, CyclicSchedule::kMaxFrames>;
+
+// The wire images of the frames SetMultiData hands over: none when there are
+// more than a schedule holds, the list is missing, or a frame cannot be sent.
+std::optional<CyclicFrames> cyclicWireImages(const CanFrame* frames, uint32_t count);
 
 }  // namespace vorelin::driver

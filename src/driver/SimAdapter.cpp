@@ -4,7 +4,6 @@
 #include "driver/SimBus.h"
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <utility>
 
@@ -124,15 +123,10 @@ bool SimAdapter::sendSingle(const CanFrame& frame) {
 
 bool SimAdapter::setCyclic(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs) {
     std::lock_guard lock(mutex_);
-    if (!admits(KeshCall::setMultiData) || count > CyclicSchedule::kMaxFrames || (count > 0 && !frames))
+    const std::optional<CyclicFrames> images = cyclicWireImages(frames, count);
+    if (!admits(KeshCall::setMultiData) || !images)
         return false;
-    std::array<CanFrame, CyclicSchedule::kMaxFrames> images{};
-    for (uint32_t i = 0; i < count; ++i) {
-        if (!isTransmittable(frames[i]))
-            return false;
-        images[i] = wireImage(frames[i]);
-    }
-    return bus_->setCyclic(images.data(), count, intervalMs, cycleMs, advance());
+    return bus_->setCyclic(images->data(), count, intervalMs, cycleMs, advance());
 }
 
 bool SimAdapter::startCyclic() {

@@ -268,45 +268,35 @@ bool SlcanAdapter::sendSingle(const CanFrame& frame) {
 }
 
 bool SlcanAdapter::setCyclic(const CanFrame* frames, uint32_t count, uint32_t intervalMs, uint32_t cycleMs) {
-    if (count > CyclicSchedule::kMaxFrames || (count > 0 && !frames))
+    const std::optional<CyclicFrames> images = cyclicWireImages(frames, count);
+    if (!images)
         return false;
-    std::array<CanFrame, CyclicSchedule::kMaxFrames> images{};
-    for (uint32_t i = 0; i < count; ++i) {
-        if (!isTransmittable(frames[i]))
-            return false;
-        images[i] = wireImage(frames[i]);
-    }
-    {
-        std::lock_guard lock(cyclicMutex_);
-        const bool wasRunning = schedule_.running();
-        if (!schedule_.store(images.data(), count, intervalMs, cycleMs))
-            return false;
+    changeSchedule([&](CyclicSchedule& schedule) {
+        const bool wasRunning = schedule.running();
+        schedule.store(images->data(), count, intervalMs, cycleMs);
         if (wasRunning)
-            schedule_.start(nowNs());
-        ++scheduleGeneration_;
-    }
-    cyclicChanged_.notify_all();
+            schedule.start(nowNs());
+    });
     return true;
 }
 
 bool SlcanAdapter::startCyclic() {
-    {
-        std::lock_guard lock(cyclicMutex_);
-        schedule_.start(nowNs());
-        ++scheduleGeneration_;
-    }
-    cyclicChanged_.notify_all();
+    changeSchedule([](CyclicSchedule& schedule) { schedule.start(nowNs()); });
     return true;
 }
 
 bool SlcanAdapter::stopCyclic() {
+    changeSchedule([](CyclicSchedule& schedule) { schedule.stop(); });
+    return true;
+}
+
+void SlcanAdapter::changeSchedule(const std::function<void(CyclicSchedule&)>& change) {
     {
         std::lock_guard lock(cyclicMutex_);
-        schedule_.stop();
+        change(schedule_);
         ++scheduleGeneration_;
     }
     cyclicChanged_.notify_all();
-    return true;
 }
 
 void SlcanAdapter::sendCyclic() {

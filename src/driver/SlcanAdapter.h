@@ -20,6 +20,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -71,6 +72,8 @@ private:
     // Whether the adapter took the command.
     bool command(const std::string& text);
     void sendCyclic();
+    // Changes the schedule and wakes the sending thread to it.
+    void changeSchedule(const std::function<void(CyclicSchedule&)>& change);
     void closeLine();
 
     const SlcanOptions options_;
