@@ -1,5 +1,7 @@
 #include "driver/BackendSelector.h"
 
+#include <charconv>
+
 namespace vorelin::driver {
 
 BackendSelector::BackendSelector(std::string_view text) : text_(text) {
@@ -45,6 +47,20 @@ std::string listAlternatives(std::span<const std::string_view> names, std::strin
         list.append(quote).append(names[i]).append(quote);
     }
     return list;
+}
+
+std::optional<uint64_t> parseSelectorNumber(std::string_view text, bool hexAllowed) {
+    int base = 10;
+    if (hexAllowed && (text.starts_with("0x") || text.starts_with("0X"))) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, fault] = std::from_chars(text.data(), end, value, base);
+    if (text.empty() || fault != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace vorelin::driver

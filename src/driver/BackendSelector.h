@@ -5,6 +5,7 @@
 
 #include "base/Result.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,6 +35,10 @@ private:
     std::string_view name_;
     std::optional<std::string_view> optionsText_;
 };
+
+// A whole decimal number, or with `hexAllowed` also "0x" and hex digits, as
+// option values give them; none for anything else, signs and spaces included.
+std::optional<uint64_t> parseSelectorNumber(std::string_view text, bool hexAllowed = false);
 
 // "a", "a or b", "a, b or c", each name between `quote`s.
 std::string listAlternatives(std::span<const std::string_view> names, std::string_view quote = "");

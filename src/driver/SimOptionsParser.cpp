@@ -44,20 +44,6 @@ constexpr std::array<Key, 9> kKeys = {{
 // In the order of TrafficMix.
 constexpr std::array<std::string_view, 5> kMixNames = {"mixed", "canopen", "devicenet", "can", "short"};
 
-std::optional<uint64_t> parseNumber(std::string_view text, bool hexAllowed) {
-    int base = 10;
-    if (hexAllowed && (text.starts_with("0x") || text.starts_with("0X"))) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, fault] = std::from_chars(text.data(), end, value, base);
-    if (text.empty() || fault != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
 std::string hexText(uint64_t value) {
     std::array<char, 17> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16);
@@ -87,7 +73,7 @@ std::optional<uint64_t> parseValue(const Key& key, std::string_view value) {
             return std::nullopt;
         return uint64_t(found - kMixNames.begin());
     }
-    const auto number = parseNumber(value, key.hexAllowed);
+    const auto number = parseSelectorNumber(value, key.hexAllowed);
     if (!number || *number < key.min || *number > key.max)
         return std::nullopt;
     return number;

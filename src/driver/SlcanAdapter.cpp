@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
+#include <limits>
 
 namespace vorelin::driver {
 
@@ -49,12 +49,10 @@ Result<SlcanOptions> parseSlcanOptions(const BackendSelector& selector) {
                 return makeError("slcan: two devices, '" + parsed.device + "' and '" + std::string(option.key) + "'");
             parsed.device = std::string(option.key);
         } else if (option.key == "baud") {
-            const std::string_view text = *option.value;
-            uint32_t baud = 0;
-            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), baud);
-            if (error != std::errc() || end != text.data() + text.size() || baud == 0)
-                return makeError("slcan: baud must be a line speed in bit/s, not '" + std::string(text) + "'");
-            parsed.lineBaud = baud;
+            const std::optional<uint64_t> baud = parseSelectorNumber(*option.value);
+            if (!baud || *baud == 0 || *baud > std::numeric_limits<uint32_t>::max())
+                return makeError("slcan: baud must be a line speed in bit/s, not '" + std::string(*option.value) + "'");
+            parsed.lineBaud = uint32_t(*baud);
         } else {
             return makeError("slcan: unknown option '" + std::string(option.key) + "'" + usage);
         }

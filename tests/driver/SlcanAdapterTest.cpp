@@ -70,6 +70,8 @@ TEST(SlcanOptions, TheDeviceAndTheLineSpeed) {
         {"slcan:baud=9600", "slcan: no device (expected slcan:DEVICE[,baud=N])"},
         {"slcan:/dev/a,/dev/b", "slcan: two devices, '/dev/a' and '/dev/b'"},
         {"slcan:/dev/a,baud=fast", "slcan: baud must be a line speed in bit/s, not 'fast'"},
+        {"slcan:/dev/a,baud=0", "slcan: baud must be a line speed in bit/s, not '0'"},
+        {"slcan:/dev/a,baud=4294967296", "slcan: baud must be a line speed in bit/s, not '4294967296'"},
         {"slcan:/dev/a,speed=2", "slcan: unknown option 'speed' (expected slcan:DEVICE[,baud=N])"},
     };
     for (const auto& row : refused) {
