@@ -1,6 +1,5 @@
 #include "driver/SlcanAdapter.h"
 
-#include "base/RecordTime.h"
 #include "driver/CanWire.h"
 
 #include <algorithm>
@@ -17,11 +16,9 @@ constexpr int kWriteTimeoutMs = 200;
 constexpr auto kAnswerTimeout = std::chrono::milliseconds(500);
 // How often the reader looks whether it should end.
 constexpr int kReadWaitMs = 20;
-constexpr std::size_t kFifoFrames = 65536;
 constexpr uint32_t kMaxWorkMode = 1;
 constexpr uint32_t kStandardFrameType = 1;
 constexpr uint32_t kExtendedFrameType = 2;
-constexpr uint64_t kNsPerBitAt1Kbps = 1'000'000;
 const std::string kClose = "C\r";
 
 uint64_t nowNs() {
@@ -63,7 +60,7 @@ Result<SlcanOptions> parseSlcanOptions(const BackendSelector& selector) {
 }
 
 SlcanAdapter::SlcanAdapter(SlcanOptions options)
-    : options_(std::move(options)), fifo_(kFifoFrames), cyclicSender_([this] { sendCyclic(); }) {}
+    : options_(std::move(options)), cyclicSender_([this] { sendCyclic(); }) {}
 
 SlcanAdapter::~SlcanAdapter() {
     {
@@ -139,17 +136,7 @@ void SlcanAdapter::onAnswer(const slcan::Answer& answer) {
     case slcan::Answer::Kind::frame: {
         if (!running_)
             return;
-        const uint64_t arrivedNs = nowNs();
-        if (baudRateKbps_ > 0)
-            load_.add(arrivedNs, uint64_t(wireLengthBits(answer.frame)) * kNsPerBitAt1Kbps / baudRateKbps_);
-        FrameRecord record;
-        record.busLoad = load_.percent();
-        setRecordTime(record, (arrivedNs - std::min(arrivedNs, epochNs_)) / 1000);
-        record.frame = answer.frame;
-        if (fifo_.push(record))
-            ++framesReceived_;
-        else
-            ++framesDropped_;
+        arrivals_.add(answer.frame, nowNs());
         return;
     }
     case slcan::Answer::Kind::unreadable:
@@ -228,11 +215,7 @@ bool SlcanAdapter::start() {
         return false;
     std::lock_guard lock(mutex_);
     running_ = true;
-    epochNs_ = nowNs();
-    fifo_.clear();
-    load_ = BusLoadMeter();
-    framesReceived_ = 0;
-    framesDropped_ = 0;
+    arrivals_.restart(nowNs(), baudRateKbps_);
     return true;
 }
 
@@ -251,10 +234,7 @@ bool SlcanAdapter::receive(FrameRecord* buffer, int capacity, int& count) {
     count = 0;
     if (!buffer || lineGone_)
         return false;
-    while (count < capacity && !fifo_.empty()) {
-        buffer[count++] = fifo_.front();
-        fifo_.pop();
-    }
+    count = arrivals_.take(buffer, capacity);
     return true;
 }
 
@@ -325,12 +305,7 @@ void SlcanAdapter::sendCyclic() {
 
 AdapterStats SlcanAdapter::stats() {
     std::lock_guard lock(mutex_);
-    AdapterStats stats;
-    stats.framesReceived = framesReceived_;
-    stats.framesDropped = framesDropped_;
-    stats.framesOnBus = framesReceived_ + framesDropped_;
-    stats.framesQueued = fifo_.size();
-    return stats;
+    return arrivals_.stats();
 }
 
 }  // namespace vorelin::driver

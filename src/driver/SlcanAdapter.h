@@ -8,11 +8,10 @@
 // line's delay (about a millisecond at 115200 bit/s for a full frame).
 #pragma once
 
+#include "driver/ArrivalFifo.h"
 #include "driver/Backend.h"
 #include "driver/BackendSelector.h"
-#include "driver/BusLoadMeter.h"
 #include "driver/CyclicSchedule.h"
-#include "driver/RingBuffer.h"
 #include "driver/SerialLine.h"
 #include "driver/SlcanCodec.h"
 
@@ -88,11 +87,7 @@ private:
     std::mutex mutex_;
     std::condition_variable answered_;
     std::deque<slcan::Answer> answers_;
-    RingBuffer<FrameRecord> fifo_;
-    BusLoadMeter load_;
-    uint64_t epochNs_ = 0;
-    uint64_t framesReceived_ = 0;
-    uint64_t framesDropped_ = 0;
+    ArrivalFifo arrivals_;
     bool running_ = false;
     bool lineGone_ = true;  // no line open, or it failed
     uint32_t baudRateKbps_ = 0;
