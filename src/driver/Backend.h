@@ -30,6 +30,10 @@ struct AdapterStats {
     uint64_t framesReceived = 0;  // handed over through RecvData
     uint64_t framesDropped = 0;   // lost because the receive FIFO was full
     uint64_t framesQueued = 0;    // waiting in the receive FIFO now
+    // Seen on the bus, never received: error frames, and CAN FD frames,
+    // which do not fit this program's 8-byte frames.
+    uint64_t errorFrames = 0;
+    uint64_t fdFrames = 0;
 };
 
 class KESH_EXPORT_CPP Backend {
@@ -58,6 +62,9 @@ public:
     // What the adapter itself put on the bus until now, oldest first; empty
     // where tellsTransmitted() is false. From any thread.
     virtual TransmittedFrames transmitted() { return {}; }
+    // Why the last call that failed did, in words a user can act on; empty
+    // where the backend cannot tell. From the thread that made the call.
+    virtual std::string failureReason() const { return {}; }
     // The selector this backend was made from, for About boxes and reports.
     virtual std::string description() const = 0;
 };

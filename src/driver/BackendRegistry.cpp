@@ -6,6 +6,7 @@
 #include "driver/SimAdapter.h"
 #include "driver/SimOptionsParser.h"
 #include "driver/SlcanAdapter.h"
+#include "driver/SocketCanAdapter.h"
 
 #include <array>
 #include <mutex>
@@ -14,7 +15,7 @@ namespace vorelin::driver {
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kAdapterNames = {"sim", "slcan"};
+constexpr std::array<std::string_view, 3> kAdapterNames = {"sim", "slcan", "socketcan"};
 
 struct Registry {
     std::mutex mutex;
@@ -41,6 +42,12 @@ Result<std::unique_ptr<Backend>> makeBackend(std::string_view text) {
         if (!options)
             return options.error();
         return std::unique_ptr<Backend>(std::make_unique<SlcanAdapter>(std::move(*options)));
+    }
+    if (selector.name() == "socketcan") {
+        auto options = parseSocketCanOptions(selector);
+        if (!options)
+            return options.error();
+        return std::unique_ptr<Backend>(std::make_unique<SocketCanAdapter>(std::move(*options)));
     }
     return makeError("unknown adapter '" + std::string(selector.name()) + "' (expected " +
                      listAlternatives(kAdapterNames, "'") + ")");

@@ -1,6 +1,8 @@
 // The slcan backend end to end against a simulated adapter on a
 // pseudo-terminal.
+#include "ReceivedFrames.h"
 #include "SlcanDevice.h"
+#include "support/Frames.h"
 
 #include "driver/Backend.h"
 #include "driver/SlcanAdapter.h"
@@ -14,30 +16,6 @@ using namespace vorelin::driver;
 using namespace std::chrono_literals;
 
 namespace {
-
-CanFrame dataFrame(uint32_t identifier, std::vector<uint8_t> data, bool extended = false) {
-    CanFrame frame;
-    frame.identifier = identifier;
-    frame.extended = extended ? 1 : 0;
-    frame.length = uint8_t(data.size());
-    std::copy(data.begin(), data.end(), frame.data);
-    return frame;
-}
-
-// Frames the backend hands over within a second, until `wanted` came.
-std::vector<FrameRecord> receiveFrames(Backend& backend, std::size_t wanted) {
-    std::vector<FrameRecord> received;
-    const auto giveUp = std::chrono::steady_clock::now() + 1s;
-    while (received.size() < wanted && std::chrono::steady_clock::now() < giveUp) {
-        FrameRecord buffer[18];
-        int count = 0;
-        if (!backend.receive(buffer, 18, count))
-            break;
-        received.insert(received.end(), buffer, buffer + count);
-        std::this_thread::sleep_for(1ms);
-    }
-    return received;
-}
 
 class SlcanAdapterTest : public ::testing::Test {
 protected:
