@@ -1,5 +1,6 @@
 #include "document/CandumpLine.h"
 
+#include "base/RecordTime.h"
 #include "core/FrameDigits.h"
 #include "core/StringTable.h"
 
@@ -47,13 +48,6 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 Error damaged(const char* fault) { return makeError(strings::kDamagedFile, fault); }
-
-// Parts beyond their ranges carry into the larger units; 64 bits hold even
-// 2^32 of each part in microseconds.
-uint64_t totalTimeUs(const FrameRecord& record) {
-    return (uint64_t(record.timeMin) * 60 + record.timeSec) * kUsPerSecond + uint64_t(record.timeMs) * 1000 +
-           record.timeUs;
-}
 
 std::string flagFault(const char* name, uint32_t value) {
     return std::string(name) + " flag " + std::to_string(value) + " is neither 0 nor 1";
@@ -203,7 +197,7 @@ std::string candumpLineFault(const FrameRecord& record) {
     if (frame.length > kMaxDataBytes)
         return "length " + std::to_string(frame.length) + " is more than " + std::to_string(kMaxDataBytes) +
                " data bytes";
-    if (const uint64_t minutes = totalTimeUs(record) / kUsPerMinute; minutes > kMaxRecordMinutes)
+    if (const uint64_t minutes = recordTimeUs(record) / kUsPerMinute; minutes > kMaxRecordMinutes)
         return "time of " + std::to_string(minutes) + " minutes is more than a record holds (" +
                std::to_string(kMaxRecordMinutes) + ")";
     return {};
@@ -211,7 +205,7 @@ std::string candumpLineFault(const FrameRecord& record) {
 
 char* writeCandumpLine(char* out, const FrameRecord& record) {
     assert(candumpLineFault(record).empty() && "a record that would not read back the same");
-    const uint64_t totalUs = totalTimeUs(record);
+    const uint64_t totalUs = recordTimeUs(record);
     const uint64_t seconds = totalUs / kUsPerSecond;
     *out++ = '(';
     // Ten digits as the format has them; minutes beyond 16666666 need more.
