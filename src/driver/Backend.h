@@ -6,16 +6,18 @@
 
 #include "base/FrameRecord.h"
 #include "base/Result.h"
+#include "driver/DriverExport.h"
 #include "driver/TransmittedFrames.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#define KESH_EXPORT_CPP __attribute__((visibility("default")))
-
 namespace vorelin::driver {
+
+class BackendSelector;
 
 // The values GetKESHInfo reports.
 struct AdapterInfo {
@@ -69,9 +71,19 @@ public:
     virtual std::string description() const = 0;
 };
 
-// Builds the backend a selector names: "sim[:key=value,...]". The error
-// text names the selector and what is wrong with it.
+// Builds the backend a selector names: "sim[:key=value,...]", "slcan:..."
+// or a name registered with registerBackendMaker. The error text names the
+// selector and what is wrong with it.
 KESH_EXPORT_CPP Result<std::unique_ptr<Backend>> makeBackend(std::string_view selector);
+
+// Makes the backend of a selector with a registered name; its error text
+// starts with that name and a colon, as the built-in adapters' do.
+using BackendMaker = std::function<Result<std::unique_ptr<Backend>>(const BackendSelector& selector)>;
+
+// Lets makeBackend build backends that live in libraries above this one. A
+// name registered again gets the new maker; the built-in names ("sim",
+// "slcan") cannot be taken over. From any thread.
+KESH_EXPORT_CPP void registerBackendMaker(std::string_view name, BackendMaker maker);
 
 // Makes `backend` the one behind the C calls, replacing the current one.
 KESH_EXPORT_CPP void installBackend(std::shared_ptr<Backend> backend);

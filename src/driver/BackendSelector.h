@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "driver/DriverExport.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,7 +21,7 @@ struct SelectorOption {
 };
 
 // Views into the text it was made from, which must outlive it.
-class BackendSelector {
+class KESH_EXPORT_CPP BackendSelector {
 public:
     explicit BackendSelector(std::string_view text);
 

@@ -2,13 +2,15 @@
 // buckets so that each frame costs constant time however busy the bus is.
 #pragma once
 
+#include "driver/DriverExport.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
 namespace vorelin::driver {
 
-class BusLoadMeter {
+class KESH_EXPORT_CPP BusLoadMeter {
 public:
     // A frame that kept the bus busy for busyNs and ended at endNs. Frames
     // come in the order they ended.

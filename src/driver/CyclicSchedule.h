@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/FrameRecord.h"
+#include "driver/DriverExport.h"
 #include "driver/KeshApi.h"
 
 #include <array>
@@ -11,7 +12,7 @@
 
 namespace vorelin::driver {
 
-class CyclicSchedule {
+class KESH_EXPORT_CPP CyclicSchedule {
 public:
     static constexpr uint32_t kMaxFrames = kMultiDataFrames;
 
@@ -45,6 +46,6 @@ using CyclicFrames = std::array<CanFrame, CyclicSchedule::kMaxFrames>;
 
 // The wire images of the frames SetMultiData hands over: none when there are
 // more than a schedule holds, the list is missing, or a frame cannot be sent.
-std::optional<CyclicFrames> cyclicWireImages(const CanFrame* frames, uint32_t count);
+KESH_EXPORT_CPP std::optional<CyclicFrames> cyclicWireImages(const CanFrame* frames, uint32_t count);
 
 }  // namespace vorelin::driver

@@ -25,6 +25,13 @@ uint64_t SimAdapter::steadyClockUs() {
             .count());
 }
 
+uint32_t SimAdapter::defaultBaudRateKbps() { return SimBus::kDefaultBaudRateKbps; }
+
+bool SimAdapter::acceptsConfiguration(uint32_t baudRateKbps, uint32_t workMode, uint32_t frameType) {
+    return baudRateKbps >= 1 && baudRateKbps <= kMaxBaudRateKbps && workMode <= kMaxWorkMode &&
+           (frameType == kStandardFrameType || frameType == kExtendedFrameType);
+}
+
 SimAdapter::SimAdapter(SimOptions options, Clock nowUs)
     : options_(std::move(options)),
       nowUs_(nowUs ? std::move(nowUs) : Clock(steadyClockUs)),
@@ -59,9 +66,7 @@ bool SimAdapter::open() {
 
 bool SimAdapter::configure(uint32_t baudRateKbps, uint32_t workMode, uint32_t frameType) {
     std::lock_guard lock(mutex_);
-    const bool valid = baudRateKbps >= 1 && baudRateKbps <= kMaxBaudRateKbps && workMode <= kMaxWorkMode &&
-                       (frameType == kStandardFrameType || frameType == kExtendedFrameType);
-    if (!valid || !admits(KeshCall::setKesh))
+    if (!acceptsConfiguration(baudRateKbps, workMode, frameType) || !admits(KeshCall::setKesh))
         return false;
     advance();
     bus_->setBaudRate(baudRateKbps);

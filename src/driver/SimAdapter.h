@@ -25,6 +25,12 @@ public:
     static uint64_t steadyClockUs();
 
     explicit SimAdapter(SimOptions options = {}, Clock nowUs = steadyClockUs);
+    // The bit rate before the first SetKESH.
+    static uint32_t defaultBaudRateKbps();
+    // What SetKESH takes: 1 to 1000 kbit/s, work mode 0 or 1, frame type 1
+    // (standard) or 2 (extended). Other adapters that answer as this one
+    // does take the same.
+    static bool acceptsConfiguration(uint32_t baudRateKbps, uint32_t workMode, uint32_t frameType);
     ~SimAdapter() override;
 
     bool open() override;

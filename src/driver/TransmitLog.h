@@ -3,6 +3,7 @@
 // the most recent frames so that a long run does not grow without bound.
 #pragma once
 
+#include "driver/DriverExport.h"
 #include "driver/RingBuffer.h"
 #include "driver/TransmittedFrames.h"
 
@@ -11,7 +12,7 @@
 
 namespace vorelin::driver {
 
-class TransmitLog {
+class KESH_EXPORT_CPP TransmitLog {
 public:
     static constexpr std::size_t kCapacity = 65536;
 
