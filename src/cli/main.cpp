@@ -10,6 +10,7 @@
 #include "cli/SendCommand.h"
 #include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
+#include "document/ReplayAdapter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +44,7 @@ std::string usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    registerReplayAdapter();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::fputs(usage().c_str(), stderr);

@@ -1,6 +1,7 @@
 // vorelin-cli is a stable interface for scripts: these pin its output and
 // exit statuses.
 #include "support/RunCommand.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -85,4 +86,25 @@ TEST(CliCapture, FailingAdapterStartIsToldButCountsStillPrinted) {
     // The string-table text is two lines in a message box, one line here.
     EXPECT_EQ(run.err, "vorelin-cli capture: Can't run device, Please try it again.\n");
     EXPECT_EQ(run.out, "generated 0\nstored 0\nlost 0\n");
+}
+
+// Played at once, every frame of the log reaches the store and none is lost;
+// the frames themselves and their timing are the replay adapter's own tests.
+TEST(CliCapture, ReplaysEveryFrameOfALog) {
+    TempDir dir;
+    const std::string log = dir.file("five.log");
+    TempDir::write(log,
+                   "(1700000000.000000) can0 123#11\n(1700000000.001000) can0 124#\n"
+                   "(1700000000.002000) can0 12345678#R\n(1700000000.003000) can0 7FF#0102030405060708\n"
+                   "(1700000000.004000) can0 000#00\n");
+    const CommandOutput run = cli("capture --seconds 0.2 --adapter 'replay:" + log + ",speed=0'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "generated 5\nstored 5\nlost 0\n");
+
+    const CommandOutput missing = cli("capture --seconds 0.2 --adapter 'replay:" + dir.file("none.log") + "'");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err,
+              "vorelin-cli capture: replay: '" + dir.file("none.log") + "': No such file or directory\n");
 }

@@ -17,6 +17,7 @@
 #include "dialogs/ComboBoxAccessible.h"
 #include "dialogs/TableText.h"
 #include "document/ProgramState.h"
+#include "document/ReplayAdapter.h"
 #include "driver/Backend.h"
 
 #include <QFile>
@@ -83,6 +84,7 @@ int CMonitorApp::run() {
     // share this working folder, and the recent-file list outlives it.
     const QString file = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
 
+    registerReplayAdapter();
     auto backend = vorelin::driver::makeBackend(commandLine.adapterSelector().toStdString());
     if (!backend) {
         reportError(QString::fromStdString(backend.error().text));

@@ -17,8 +17,9 @@ MonitorCommandLine::MonitorCommandLine()
     : helpOption_(parser_.addHelpOption()),
       versionOption_(parser_.addVersionOption()),
       adapterOption_(QStringLiteral("adapter"),
-                     QStringLiteral("Adapter backend to use, e.g. sim or sim:rate=5000,mix=canopen (default: "
-                                    "$VORELIN_ADAPTER, else sim)."),
+                     QStringLiteral("Adapter backend to use, e.g. sim or sim:rate=5000,mix=canopen, "
+                                    "slcan:/dev/ttyACM0, or replay:FILE[,speed=N] to play a candump log or "
+                                    "capture file (default: $VORELIN_ADAPTER, else sim)."),
                      QStringLiteral("selector"), defaultAdapterSelector()) {
     parser_.setApplicationDescription(QStringLiteral("Monitor and analyser for a CAN bus."));
     parser_.addOption(adapterOption_);
