@@ -71,9 +71,9 @@ public:
     virtual std::string description() const = 0;
 };
 
-// Builds the backend a selector names: "sim[:key=value,...]", "slcan:..."
-// or a name registered with registerBackendMaker. The error text names the
-// selector and what is wrong with it.
+// Builds the backend a selector names: "sim[:key=value,...]", "slcan:...",
+// "socketcan:..." or a name registered with registerBackendMaker. The error
+// text names the selector and what is wrong with it.
 KESH_EXPORT_CPP Result<std::unique_ptr<Backend>> makeBackend(std::string_view selector);
 
 // Makes the backend of a selector with a registered name; its error text
@@ -82,7 +82,7 @@ using BackendMaker = std::function<Result<std::unique_ptr<Backend>>(const Backen
 
 // Lets makeBackend build backends that live in libraries above this one. A
 // name registered again gets the new maker; the built-in names ("sim",
-// "slcan") cannot be taken over. From any thread.
+// "slcan", "socketcan") cannot be taken over. From any thread.
 KESH_EXPORT_CPP void registerBackendMaker(std::string_view name, BackendMaker maker);
 
 // Makes `backend` the one behind the C calls, replacing the current one.

@@ -2,7 +2,7 @@
 // kernel lists them under /sys/class/net (hardware type 280, ARPHRD_CAN).
 #pragma once
 
-#include "driver/Backend.h"
+#include "driver/DriverExport.h"
 
 #include <string>
 #include <vector>

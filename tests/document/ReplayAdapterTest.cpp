@@ -276,7 +276,7 @@ TEST(ReplayAdapter, SelectorErrorsNameTheirCause) {
         {"unknown_option", "replay:x.log,rate=5", "replay: unknown option 'rate'" + usage},
         {"two_files", "replay:a.log,b.log", "replay: two files, 'a.log' and 'b.log'"},
         {"no_file", "replay", "replay: no file" + usage},
-        {"unknown_adapter_lists_replay", "usb0", "unknown adapter 'usb0' (expected 'sim', 'slcan' or 'replay')"},
+        {"unknown_adapter_lists_replay", "usb0", "unknown adapter 'usb0' (expected 'sim', 'slcan', 'socketcan' or 'replay')"},
     };
     registerReplayAdapter();
     const auto inDir = [&](std::string text) {

@@ -84,10 +84,10 @@ struct BadSelector {
 };
 
 const BadSelector kBadSelectors[] = {
-    {"unknown_adapter", "foo", "unknown adapter 'foo' (expected 'sim' or 'slcan')"},
-    {"unknown_adapter_with_options", "usb0:rate=1", "unknown adapter 'usb0' (expected 'sim' or 'slcan')"},
-    {"empty_selector", "", "unknown adapter '' (expected 'sim' or 'slcan')"},
-    {"wrong_case", "SIM", "unknown adapter 'SIM' (expected 'sim' or 'slcan')"},
+    {"unknown_adapter", "foo", "unknown adapter 'foo' (expected 'sim', 'slcan' or 'socketcan')"},
+    {"unknown_adapter_with_options", "usb0:rate=1", "unknown adapter 'usb0' (expected 'sim', 'slcan' or 'socketcan')"},
+    {"empty_selector", "", "unknown adapter '' (expected 'sim', 'slcan' or 'socketcan')"},
+    {"wrong_case", "SIM", "unknown adapter 'SIM' (expected 'sim', 'slcan' or 'socketcan')"},
     {"colon_without_options", "sim:", "sim: empty option (expected key=value)"},
     {"trailing_comma", "sim:rate=5,", "sim: empty option (expected key=value)"},
     {"missing_key", "sim:=5", "sim: missing key in '=5'"},

@@ -7,6 +7,8 @@
 #include "driver/ReceivedFrames.h"
 #include "support/Frames.h"
 
+#include "base/RecordTime.h"
+
 #include "driver/Backend.h"
 #include "driver/CanNetlink.h"
 #include "driver/SocketCanAdapter.h"
@@ -47,10 +49,6 @@ CanFrame frameOf(const can_frame& kernel) {
     if (!frame.remote)
         std::memcpy(frame.data, kernel.data, kernel.len);
     return frame;
-}
-
-uint64_t recordTimeUs(const FrameRecord& record) {
-    return ((uint64_t(record.timeMin) * 60 + record.timeSec) * 1000 + record.timeMs) * 1000 + record.timeUs;
 }
 
 // Frames the peer sees within `windowMs`.
