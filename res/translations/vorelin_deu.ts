@@ -1137,6 +1137,14 @@ because this file cannot be written:
 Diese Datei kann nicht geschrieben werden:
 %2</translation>
     </message>
+    <message id="9362">
+        <source>Fail to setup the Device.
+
+%1</source>
+        <translation>Das Gerät konnte nicht eingerichtet werden.
+
+%1</translation>
+    </message>
     <message id="9410">
         <source>%1
 

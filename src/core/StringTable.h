@@ -139,6 +139,7 @@ constexpr int kAdapterModel = 9358;
 constexpr int kSetupCaption = 9359;
 constexpr int kSettingsNotSaved = 9360;
 constexpr int kSettingsSavedElsewhere = 9361;
+constexpr int kSetupRefused = 9362;
 
 // The Device Information dialog.
 constexpr int kDeviceInfoTitle = 9800;

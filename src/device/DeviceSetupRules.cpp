@@ -48,6 +48,15 @@ DeviceSettings chosenSettings(const SetupSelection& selection, const StoredDevic
     return settings;
 }
 
+Message setupRefusedMessage(const void* owner, const std::string& reason) {
+    const std::string caption(strings::text(strings::kSetupCaption));
+    if (reason.empty())
+        return dialogMessage(owner, strings::kSetupFailed, MessageIcon::Stop, caption);
+    Message refused = dialogMessage(owner, strings::kSetupRefused, MessageIcon::Stop, caption);
+    refused.text = strings::format(strings::kSetupRefused, {reason});
+    return refused;
+}
+
 bool applyDeviceSetup(const DeviceSettings& chosen, DeviceSettings& device, bool& autoDataLoaded,
                       const ConfigureAdapter& configureAdapter, const SettingsFiles& files, MessageSink& messages,
                       const void* owner) {
@@ -57,11 +66,13 @@ bool applyDeviceSetup(const DeviceSettings& chosen, DeviceSettings& device, bool
     device.frameType = chosen.frameType;
 
     const std::string caption(strings::text(strings::kSetupCaption));
-    const bool accepted = configureAdapter(device);
-    if (accepted)
+    const auto configured = configureAdapter(device);
+    const bool accepted = configured.hasValue();
+    if (accepted) {
         device.configured = true;
-    else
-        messages.show(dialogMessage(owner, strings::kSetupFailed, MessageIcon::Stop, caption));
+    } else {
+        messages.show(setupRefusedMessage(owner, configured.error().text));
+    }
 
     // Written even when the adapter refused, so the next opening shows this choice.
     const auto written = writeDeviceSetup(files, device);

@@ -3,6 +3,7 @@
 // settings the lists give at OK, and applying them to the adapter and file.
 #pragma once
 
+#include "base/Result.h"
 #include "device/ConfigureIni.h"
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <vector>
 
 class MessageSink;
+struct Message;
 struct DeviceSettings;
 
 // Entries and selections of the Work Mode, Baud Rate and Frame Type lists
@@ -39,11 +41,17 @@ struct SetupSelection {
 // `configured` is left false: only the adapter can grant it.
 DeviceSettings chosenSettings(const SetupSelection& selection, const StoredDeviceSetup& stored);
 
-// Calls SetKESH with the settings; true when the adapter accepted them.
-using ConfigureAdapter = std::function<bool(const DeviceSettings& settings)>;
+// Calls SetKESH with the settings. A refusal's text is the adapter's reason,
+// empty where it cannot tell one.
+using ConfigureAdapter = std::function<Result<std::monostate>(const DeviceSettings& settings)>;
+
+// The box of an adapter that refused: strings::kSetupFailed, or
+// strings::kSetupRefused with the adapter's reason where it gives one.
+Message setupRefusedMessage(const void* owner, const std::string& reason);
 
 // OK: clears autoDataLoaded (downloaded automation frames count as lost),
-// stores `chosen` in `device`, configures the adapter, and writes the file
+// stores `chosen` in `device`, configures the adapter (a refusal shows
+// setupRefusedMessage), and writes the file
 // whether or not the adapter accepted. A file that cannot be written, or
 // must not be (see writeDeviceSetup), is reported (strings::kSettingsNotSaved)
 // and left alone; settings saved elsewhere than where they were read say

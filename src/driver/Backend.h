@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorelin::driver {
 
@@ -24,6 +25,13 @@ struct AdapterInfo {
     uint32_t status = 0;  // 1 = running
     uint32_t baudRateKbps = 0;
     uint32_t firmware = 0;  // major << 8 | minor
+};
+
+// One of the devices an adapter of this kind could use, for choosing among them.
+struct DeviceChoice {
+    std::string name;      // as the machine names it, such as "can0"
+    std::string selector;  // the backend that uses it
+    bool inUse = false;    // the one this backend uses
 };
 
 // What the adapter saw on its bus since it was last started.
@@ -67,6 +75,9 @@ public:
     // Why the last call that failed did, in words a user can act on; empty
     // where the backend cannot tell. From the thread that made the call.
     virtual std::string failureReason() const { return {}; }
+    // The devices of this backend's kind the machine has now, for Device
+    // Setup's list; empty where the backend offers no choice.
+    virtual std::vector<DeviceChoice> deviceChoices() const { return {}; }
     // The selector this backend was made from, for About boxes and reports.
     virtual std::string description() const = 0;
 };

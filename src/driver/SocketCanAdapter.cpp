@@ -133,6 +133,15 @@ std::string SocketCanAdapter::failureReason() const {
     return failureReason_;
 }
 
+std::vector<DeviceChoice> SocketCanAdapter::deviceChoices() const {
+    std::vector<DeviceChoice> choices;
+    for (const std::string& name : canInterfaceNames())
+        choices.push_back({name, "socketcan:" + name, name == options_.interface});
+    if (std::none_of(choices.begin(), choices.end(), [](const DeviceChoice& choice) { return choice.inUse; }))
+        choices.insert(choices.begin(), {options_.interface, options_.selector, true});
+    return choices;
+}
+
 void SocketCanAdapter::closeSockets() {
     if (reader_.joinable()) {
         const uint64_t one = 1;

@@ -69,6 +69,8 @@ public:
     bool tellsTransmitted() const override { return true; }
     TransmittedFrames transmitted() override;
     std::string failureReason() const override;
+    // The CAN interfaces found, this one first if it is missing from them.
+    std::vector<DeviceChoice> deviceChoices() const override;
     std::string description() const override { return options_.selector; }
 
 private:

@@ -81,9 +81,12 @@ protected:
     bool autoDataLoaded = true;
     bool adapterAccepts = true;
     std::vector<DeviceSettings> sent;
-    ConfigureAdapter configureAdapter = [this](const DeviceSettings& settings) {
+    std::string refusalReason;
+    ConfigureAdapter configureAdapter = [this](const DeviceSettings& settings) -> Result<std::monostate> {
         sent.push_back(settings);
-        return adapterAccepts;
+        if (adapterAccepts)
+            return std::monostate{};
+        return makeError(refusalReason);
     };
     RecordingMessageSink messages;
     int dialog = 0;  // stands for the dialog that owns the boxes
@@ -142,6 +145,19 @@ TEST_F(DeviceSetupOk, RefusedByTheAdapterKeepsTheDialogOpenButStoresAndWrites) {
     EXPECT_FALSE(autoDataLoaded);
     EXPECT_EQ(TempDir::read(path),
               "[DeviceSetup]\r\nUSB Device=\r\nWork Mode=1\r\nBaud Rate=250\r\nFrame Type=1\r\n");
+}
+
+TEST_F(DeviceSetupOk, AnAdapterThatSaysWhyItRefusedHasItsReasonShown) {
+    adapterAccepts = false;
+    refusalReason = "socketcan: vcan0 is a vcan interface, which has no bit rate or listen-only mode to set";
+    EXPECT_FALSE(openAndPressOk(std::nullopt));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const Message& shown = messages.shown()[0];
+    EXPECT_EQ(shown.number, 9362);
+    EXPECT_EQ(shown.text, "Fail to setup the Device.\n\n" + refusalReason);
+    EXPECT_EQ(std::tuple(shown.caption, shown.icon, shown.owner),
+              std::tuple(std::string("Setup Information"), MessageIcon::Stop, static_cast<const void*>(&dialog)));
+    EXPECT_EQ(fileValue("Baud Rate"), "500") << "written all the same";
 }
 
 TEST_F(DeviceSetupOk, RefusalLeavesAnEarlierConfigurationInPlace) {

@@ -1,10 +1,13 @@
 #include "device/widgets/CDeviceSetupDlg.h"
 
+#include "core/MessageSink.h"
 #include "core/StringTable.h"
+#include "device/AdapterDeviceList.h"
 #include "device/DeviceSettings.h"
 #include "device/DeviceSetupRules.h"
 #include "dialogs/DialogButtons.h"
 #include "dialogs/TableText.h"
+#include "driver/Backend.h"
 #include "driver/KeshApi.h"
 
 #include <QComboBox>
@@ -80,20 +83,35 @@ void CDeviceSetupDlg::presetLists() {
 
 void CDeviceSetupDlg::pollAdapter() {
     const bool answers = KESH_INIT() != 0;
+    AdapterDeviceList shown;
+    for (int i = 0; i < usbDevice_->count(); ++i)
+        shown.entries.push_back(usbDevice_->itemText(i).toStdString());
+    shown.selected = usbDevice_->currentIndex();
+    const AdapterDeviceList polled = polledDeviceList(shown, answers, vorelin::driver::currentBackend()->deviceChoices(),
+                                                      std::string(strings::text(strings::kAdapterModel)));
+    if (polled == shown)
+        return;
     usbDevice_->clear();
-    if (answers) {
-        usbDevice_->addItem(tableText(strings::kAdapterModel));
-        usbDevice_->setCurrentIndex(0);
-    }
+    for (const std::string& entry : polled.entries)
+        usbDevice_->addItem(QString::fromStdString(entry));
+    usbDevice_->setCurrentIndex(polled.selected);
 }
 
 void CDeviceSetupDlg::applySettings() {
     const SetupSelection selection{workMode_->currentIndex(), baudRate_->currentIndex(),
                                    baudRate_->currentText().toStdString(), frameType_->currentIndex()};
-    const auto setKesh = [](const DeviceSettings& settings) {
-        return SetKESH(0, uint32_t(settings.baudRate), uint32_t(settings.workMode), uint32_t(settings.frameType)) != 0;
+    const auto setKesh = [](const DeviceSettings& settings) -> Result<std::monostate> {
+        if (SetKESH(0, uint32_t(settings.baudRate), uint32_t(settings.workMode), uint32_t(settings.frameType)) != 0)
+            return std::monostate{};
+        return makeError(vorelin::driver::currentBackend()->failureReason());
     };
     const QWidget* owner = this;
+    const auto switched = switchToChosenDevice(vorelin::driver::currentBackend()->deviceChoices(),
+                                               usbDevice_->currentText().toStdString());
+    if (!switched) {
+        messages_.show(setupRefusedMessage(owner, switched.error().text));
+        return;
+    }
     if (applyDeviceSetup(chosenSettings(selection, stored_), device_, autoDataLoaded_, setKesh, settingsFiles_,
                          messages_, owner))
         accept();
