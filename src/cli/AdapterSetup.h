@@ -7,12 +7,20 @@
 
 #include <cstdint>
 #include <memory>
-#include <variant>
+#include <optional>
 
 namespace vorelin::driver {
 class Backend;
 }
 
+// The bit rate used when none is asked for and the adapter needs one.
+constexpr uint32_t kDefaultBaudRateKbps = 500;
+
 // KESH_INIT, then SetKESH in Monitor ACK mode with standard frames at
-// baudRateKbps. The error says which of the two failed.
-Result<std::monostate> setUpAdapter(std::shared_ptr<vorelin::driver::Backend> adapter, uint32_t baudRateKbps);
+// baudRateKbps. Without a bit rate asked for, an adapter that runs on its
+// bus already (a kernel CAN interface that is up) is left as it is, which
+// needs no rights; any other is set to kDefaultBaudRateKbps. The error says
+// which call failed and the adapter's reason. The result is the bit rate the
+// bus runs at in kbit/s, 0 for a bus without one (a virtual bus).
+Result<uint32_t> setUpAdapter(std::shared_ptr<vorelin::driver::Backend> adapter,
+                              std::optional<uint32_t> baudRateKbps);

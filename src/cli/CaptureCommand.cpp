@@ -30,7 +30,8 @@ constexpr std::string_view kUsage =
     "  --adapter SELECTOR  (backend, default $VORELIN_ADAPTER or 'sim'; e.g. sim:rate=21000,mix=short,\n"
     "                      slcan:/dev/ttyACM0, or replay:FILE[,speed=N] to play a candump log (.log,\n"
     "                      .txt) or capture file (.orx) as received traffic, N times as fast, 0 at once)\n"
-    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000, default 500)\n"
+    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000; default: a kernel CAN interface that is\n"
+    "                      up keeps its own, any other adapter is set to 500)\n"
     "  -h, --help          (this text)\n"
     "\n"
     "Exit status: 0 on success, 1 when the adapter fails, 2 for bad usage.\n";
@@ -52,12 +53,10 @@ int runCapture(const cli::Arguments& arguments, cli::StandardOutput& output) {
     const auto seconds = cli::decimalValue(arguments, "--seconds", 0.0, 86400.0);
     if (!seconds)
         return cli::kExitUsage;
-    const auto baud = cli::decimalValue(arguments, "--baud", 1.0, 1000.0);
-    if (!baud)
-        return cli::kExitUsage;
     TimedCaptureOptions options;
+    if (!cli::baudRateValue(arguments, options.baudRateKbps))
+        return cli::kExitUsage;
     options.duration = std::chrono::milliseconds(int64_t(*seconds * 1000.0 + 0.5));
-    options.baudRateKbps = uint32_t(*baud);
 
     options.adapter = cli::adapterValue(arguments);
     if (!options.adapter)
@@ -85,7 +84,7 @@ int runCapture(const cli::Arguments& arguments, cli::StandardOutput& output) {
 constexpr cli::Option kOptions[] = {
     {"--seconds", cli::OptionKind::requiredValue},
     {"--adapter"},
-    {"--baud", cli::OptionKind::value, "500"},
+    {"--baud", cli::OptionKind::value},
 };
 
 }  // namespace

@@ -38,15 +38,16 @@ constexpr std::string_view kUsage =
     "  --cycle MS          (milliseconds between the starts of two passes, 0 to 255)\n"
     "  --seconds S         (sending time, up to 86400; fractions allowed)\n"
     "  --adapter SELECTOR  (backend, default $VORELIN_ADAPTER or 'sim'; e.g. sim:fail=RunMultiData)\n"
-    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000, default 500)\n"
+    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000; default: a kernel CAN interface that is\n"
+    "                      up keeps its own, any other adapter is set to 500)\n"
     "  -h, --help          (this text)\n"
     "\n"
     "Exit status: 0 on success, 1 when the adapter fails (the call that failed\n"
     "is named), 2 for bad usage or a malformed FRAME (then nothing is sent).\n";
 
 int runCyclic(const cli::Arguments& arguments, cli::StandardOutput& output) {
-    const auto baud = cli::decimalValue(arguments, "--baud", 1.0, 1000.0);
-    if (!baud)
+    std::optional<uint32_t> baud;
+    if (!cli::baudRateValue(arguments, baud))
         return cli::kExitUsage;
     // The range of the automation dialog's Interval and Cycle fields.
     const auto intervalMs = cli::wholeNumberValue(arguments, "--interval", 0, 255);
@@ -64,7 +65,7 @@ int runCyclic(const cli::Arguments& arguments, cli::StandardOutput& output) {
     const auto adapter = cli::adapterValue(arguments);
     if (!adapter)
         return cli::kExitUsage;
-    if (auto setUp = setUpAdapter(adapter, uint32_t(*baud)); !setUp) {
+    if (auto setUp = setUpAdapter(adapter, baud); !setUp) {
         cli::reportError(kName, setUp.error().text);
         return cli::kExitFailure;
     }
@@ -102,7 +103,7 @@ constexpr cli::Option kOptions[] = {
     {"--cycle", cli::OptionKind::requiredValue},
     {"--seconds", cli::OptionKind::requiredValue},
     {"--adapter"},
-    {"--baud", cli::OptionKind::value, "500"},
+    {"--baud", cli::OptionKind::value},
 };
 
 }  // namespace

@@ -103,6 +103,16 @@ std::optional<double> decimalValue(const Arguments& arguments, std::string_view 
     return number;
 }
 
+bool baudRateValue(const Arguments& arguments, std::optional<uint32_t>& baudRateKbps) {
+    baudRateKbps.reset();
+    if (!arguments.value("--baud"))
+        return true;
+    const auto baud = decimalValue(arguments, "--baud", 1.0, 1000.0);
+    if (baud)
+        baudRateKbps = uint32_t(*baud);
+    return baud.has_value();
+}
+
 std::optional<uint32_t> wholeNumberValue(const Arguments& arguments, std::string_view option, uint32_t min,
                                          uint32_t max) {
     const std::string_view text = presentValue(arguments, option);

@@ -32,6 +32,9 @@ struct Arguments;
 std::optional<double> decimalValue(const Arguments& arguments, std::string_view option, double min, double max);
 
 // Decimal digits only: no sign, no fraction.
+// --baud: none when left out; false, after reporting it, for a bad value.
+bool baudRateValue(const Arguments& arguments, std::optional<uint32_t>& baudRateKbps);
+
 std::optional<uint32_t> wholeNumberValue(const Arguments& arguments, std::string_view option, uint32_t min,
                                          uint32_t max);
 

@@ -33,7 +33,8 @@ constexpr std::string_view kUsage =
     "\n"
     "Options:\n"
     "  --adapter SELECTOR  (backend, default $VORELIN_ADAPTER or 'sim'; e.g. sim:fail=SendSingleData)\n"
-    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000, default 500)\n"
+    "  --baud KBPS         (bus baud rate in kbit/s, 1 to 1000; default: a kernel CAN interface that is\n"
+    "                      up keeps its own, any other adapter is set to 500)\n"
     "  --count N           (times to send the FRAMEs, 1 to 1000000, default 1)\n"
     "  --gap MS            (milliseconds between two sends, 0 to 60000, default 0; fractions allowed)\n"
     "  -h, --help          (this text)\n"
@@ -47,14 +48,15 @@ constexpr std::string_view kUsage =
 // bus has carried at most the frame on it, one that asked first and itself.
 constexpr uint64_t kLongestFrameBitTimes = 170;
 
+// A virtual bus (bit rate 0) carries frames at once.
 Clock::duration drainTime(uint64_t framesWaiting, uint32_t baudRateKbps) {
     const uint64_t bitTimes = framesWaiting * 3 * kLongestFrameBitTimes;
-    return std::chrono::seconds(1) + std::chrono::milliseconds(bitTimes / baudRateKbps + 1);
+    return std::chrono::seconds(1) + std::chrono::milliseconds(baudRateKbps ? bitTimes / baudRateKbps + 1 : 0);
 }
 
 int runSend(const cli::Arguments& arguments, cli::StandardOutput& output) {
-    const auto baud = cli::decimalValue(arguments, "--baud", 1.0, 1000.0);
-    if (!baud)
+    std::optional<uint32_t> baud;
+    if (!cli::baudRateValue(arguments, baud))
         return cli::kExitUsage;
     const auto count = cli::wholeNumberValue(arguments, "--count", 1, 1'000'000);
     if (!count)
@@ -69,9 +71,9 @@ int runSend(const cli::Arguments& arguments, cli::StandardOutput& output) {
     const auto adapter = cli::adapterValue(arguments);
     if (!adapter)
         return cli::kExitUsage;
-    const uint32_t baudRateKbps = uint32_t(*baud);
-    if (auto setUp = setUpAdapter(adapter, baudRateKbps); !setUp) {
-        cli::reportError(kName, setUp.error().text);
+    const auto baudRateKbps = setUpAdapter(adapter, baud);
+    if (!baudRateKbps) {
+        cli::reportError(kName, baudRateKbps.error().text);
         return cli::kExitFailure;
     }
 
@@ -88,7 +90,7 @@ int runSend(const cli::Arguments& arguments, cli::StandardOutput& output) {
     }
     // What was sent before a refusal still goes out and is printed.
     lines.printNew();
-    const bool allOut = lines.awaitTotal(sent, Clock::now() + drainTime(sent - lines.total(), baudRateKbps));
+    const bool allOut = lines.awaitTotal(sent, Clock::now() + drainTime(sent - lines.total(), *baudRateKbps));
 
     if (sent < sends) {
         const std::string_view refused = arguments.positionals[sent % frames->size()];
@@ -109,7 +111,7 @@ int runSend(const cli::Arguments& arguments, cli::StandardOutput& output) {
 
 constexpr cli::Option kOptions[] = {
     {"--adapter"},
-    {"--baud", cli::OptionKind::value, "500"},
+    {"--baud", cli::OptionKind::value},
     {"--count", cli::OptionKind::value, "1"},
     {"--gap", cli::OptionKind::value, "0"},
 };

@@ -13,10 +13,11 @@
 #include <thread>
 
 Result<TimedCaptureReport> runTimedCapture(const TimedCaptureOptions& options, MessageSink& messages) {
-    if (auto setUp = setUpAdapter(options.adapter, options.baudRateKbps); !setUp)
-        return setUp.error();
+    const auto baudRateKbps = setUpAdapter(options.adapter, options.baudRateKbps);
+    if (!baudRateKbps)
+        return baudRateKbps.error();
     DeviceSettings device;
-    device.baudRate = int32_t(options.baudRateKbps);
+    device.baudRate = int32_t(*baudRateKbps);
     device.configured = true;
 
     CaptureState capture;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace vorelin::driver {
 class Backend;
@@ -16,7 +17,7 @@ class Backend;
 
 struct TimedCaptureOptions {
     std::shared_ptr<vorelin::driver::Backend> adapter;  // installed behind the driver calls
-    uint32_t baudRateKbps = 500;
+    std::optional<uint32_t> baudRateKbps;  // none: see setUpAdapter
     std::chrono::milliseconds duration{1000};
 };
 

@@ -1,5 +1,6 @@
 // vorelin-cli: Vorelin's Qt-free core for scripts. Subcommands, output and
 // exit statuses are a stable interface; change them only on purpose.
+#include "cli/AdaptersCommand.h"
 #include "cli/CaptureCommand.h"
 #include "cli/CellsCommand.h"
 #include "cli/CliSupport.h"
@@ -23,7 +24,7 @@ namespace {
 // In the order the usage lists them.
 constexpr const cli::Subcommand* kSubcommands[] = {
     &kCaptureCommand, &kCellsCommand, &kExportCommand, &kPrintCommand,
-    &kConvertCommand, &kInfoCommand,  &kSendCommand,   &kCyclicCommand,
+    &kConvertCommand, &kInfoCommand,  &kSendCommand,   &kCyclicCommand, &kAdaptersCommand,
 };
 
 // "export" of "vorelin-cli export".

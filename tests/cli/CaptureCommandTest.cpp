@@ -80,6 +80,25 @@ TEST(CliCapture, RefusalsNameTheirCauseAndExitStatus) {
     }
 }
 
+// Without --baud an adapter already running on its bus is left as it is, as
+// a kernel CAN interface set up by its owner must be; any other gets 500 kbit/s.
+TEST(CliCapture, TheBitRateIsSetWhereAskedForOrWhereTheAdapterIsNotRunning) {
+    const struct {
+        const char* arguments;
+        int status;
+        const char* err;
+    } rows[] = {
+        {"--adapter sim:fail=SetKESH,status=1,baud=250", 0, ""},
+        {"--adapter sim:fail=SetKESH", 1, "vorelin-cli capture: the adapter refused a baud rate of 500 kbit/s\n"},
+        {"--adapter sim:fail=SetKESH,status=1 --baud 125", 1,
+         "vorelin-cli capture: the adapter refused a baud rate of 125 kbit/s\n"},
+    };
+    for (const auto& row : rows) {
+        const CommandOutput run = cli(std::string("capture --seconds 0.05 ") + row.arguments);
+        EXPECT_EQ(std::tie(run.status, run.err), std::tie(row.status, row.err)) << row.arguments;
+    }
+}
+
 TEST(CliCapture, FailingAdapterStartIsToldButCountsStillPrinted) {
     const CommandOutput run = cli("capture --seconds 0.1 --adapter sim:fail=RunKESH");
     EXPECT_EQ(run.status, 1);

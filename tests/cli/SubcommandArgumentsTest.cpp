@@ -81,6 +81,12 @@ const SubcommandRow kSubcommands[] = {
      {"cyclic --interval 1 --cycle 10 --seconds 1 1 2 3 4 5 6 7 8 9",
       "vorelin-cli cyclic: expected 1 to 8 FRAMEs (see --help)\n"},
      {"cyclic --interval 1 --cycle 10 --seconds 1", "vorelin-cli cyclic: missing 1 to 8 FRAMEs (see --help)\n"}},
+    {"adapters",
+     "Usage: vorelin-cli adapters\n",
+     {"adapters --all", "vorelin-cli adapters: unknown argument '--all' (see --help)\n"},
+     {nullptr, nullptr},
+     {"adapters can0", "vorelin-cli adapters: unexpected argument 'can0' (see --help)\n"},
+     {nullptr, nullptr}},
 };
 
 // The subcommand names in the overview's list, in its order.

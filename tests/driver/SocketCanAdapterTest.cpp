@@ -36,7 +36,7 @@ TEST(SocketCanOptions, OneInterfaceAndNothingElse) {
     }
 }
 
-TEST(CanInterfaces, OnlyInterfacesOfTheCanTypeInOrder) {
+TEST(CanInterfaces, OnlyInterfacesOfTheCanTypeAndUsbSerialLinesInOrder) {
     TempDir classNet;
     const struct {
         const char* name;
@@ -50,6 +50,19 @@ TEST(CanInterfaces, OnlyInterfacesOfTheCanTypeInOrder) {
     std::filesystem::create_directory(classNet.file("notype"));
     EXPECT_EQ(canInterfaceNames(classNet.path()), (std::vector<std::string>{"can0", "can1", "vcan0"}));
     EXPECT_TRUE(canInterfaceNames(classNet.file("missing")).empty());
+
+    // The interfaces are not this machine's, so their state cannot be read.
+    TempDir devices;
+    for (const char* name : {"ttyACM10", "ttyS0", "ttyUSB0", "ttyACM2", "null"})
+        TempDir::write(devices.file(name), "");
+    std::vector<std::string> found;
+    for (const FoundAdapter& adapter : findAdapters(classNet.path(), devices.path()))
+        found.push_back(adapter.selector + ' ' + adapter.description);
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "socketcan:can0 CAN interface", "socketcan:can1 CAN interface", "socketcan:vcan0 CAN interface",
+                         "slcan:" + devices.file("ttyACM2") + " USB serial line",
+                         "slcan:" + devices.file("ttyUSB0") + " USB serial line",
+                         "slcan:" + devices.file("ttyACM10") + " USB serial line"}));
 }
 
 TEST(SocketCanAdapter, ANamedInterfaceThatIsMissingFailsToOpenAndSaysWhy) {

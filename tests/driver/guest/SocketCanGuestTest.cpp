@@ -10,6 +10,7 @@
 #include "base/RecordTime.h"
 
 #include "driver/Backend.h"
+#include "driver/CanInterfaces.h"
 #include "driver/CanNetlink.h"
 #include "driver/SocketCanAdapter.h"
 
@@ -162,7 +163,7 @@ TEST(SocketCanGuest, TheKernelSendsCyclicFramesAtTheirTimesUntilStopped) {
                 EXPECT_EQ(id, 0x100u * (i % 3 + 1)) << "frame " << i << " out of turn";
             }
             if (i > 0 && i < 3) {
-                EXPECT_GE(int64_t(seen[i].stampNs - seen[i - 1].stampNs) / 1000, row.intervalMs * 1000 - kStampSlackUs)
+                EXPECT_GE(int64_t(seen[i].stampNs - seen[0].stampNs) / 1000, i * row.intervalMs * 1000 - kStampSlackUs)
                     << "frame " << i << " early in the first pass";
             }
             const auto previous = std::find_if(seen.rbegin() + std::ptrdiff_t(seen.size() - i), seen.rend(),
@@ -191,6 +192,10 @@ TEST(SocketCanGuest, SetsBitRateAndListenOnlyOnAController) {
     EXPECT_EQ(info.status, 1u) << "up and running";
     EXPECT_EQ(info.firmware, 0u);
     EXPECT_TRUE(readCanLink("can1")->listenOnly);
+    const std::vector<FoundAdapter> found = findAdapters();
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[1].selector + ' ' + found[1].description, "socketcan:can1 CAN interface, up, 250 kbit/s, listen-only");
+    EXPECT_EQ(found[2].selector + ' ' + found[2].description, "socketcan:vcan0 vcan interface, up");
     ASSERT_TRUE(first->start() && second->start());
 
     const CanFrame toSecond = dataFrame(0x321, {0x5A});
