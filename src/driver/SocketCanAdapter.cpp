@@ -421,6 +421,9 @@ bool SocketCanAdapter::stopCyclic() {
     if (bcmSocket_ < 0)
         return fail(options_.interface + " is not open");
     disarmCyclic();
+    // Frames like them are someone else's from now on.
+    std::lock_guard lock(mutex_);
+    loopedCyclicCount_ = 0;
     return true;
 }
 
