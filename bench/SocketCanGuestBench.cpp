@@ -13,7 +13,6 @@
 #include "driver/Backend.h"
 #include "driver/KeshApi.h"
 #include "driver/guest/PeerSocket.h"
-#include "support/Frames.h"
 
 #include <time.h>
 
@@ -53,17 +52,7 @@ void measureLoss(int seconds) {
     const auto started = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point finished;
     std::thread sendingThread([&] {
-        auto due = started;
-        for (uint32_t i = 0; i < total; ++i) {
-            if (i % kFramesPerMs == 0) {
-                due += 1ms;
-                std::this_thread::sleep_until(due);
-            }
-            CanFrame frame = dataFrame(0x100, {0, 0, 0, 0});
-            std::memcpy(frame.data, &i, sizeof(i));
-            while (!sender.send(frame))
-                std::this_thread::yield();
-        }
+        sendNumberedFrames(sender, total, kFramesPerMs);
         finished = std::chrono::steady_clock::now();
         sending = false;
     });
@@ -100,7 +89,8 @@ int64_t largestGapErrorUs(PeerSocket& peer, std::chrono::steady_clock::duration 
 void measureCyclic() {
     PeerSocket peer("vcan0");
     auto adapter = openAdapter();
-    const CanFrame frame = dataFrame(0x100, {1});
+    CanFrame frame;
+    frame.identifier = 0x100;
     adapter->setCyclic(&frame, 1, 0, uint32_t(kCycleUs / 1000));
     adapter->startCyclic();
     const int64_t kernelUs = largestGapErrorUs(peer, kCyclicTime);

@@ -12,10 +12,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <thread>
 
 struct PeerFrame {
     can_frame frame{};
@@ -89,3 +91,22 @@ private:
     int fd_;
     bool bound_ = false;
 };
+
+// Sends `total` frames numbered 0, 1, ... in their first four data bytes,
+// `perMs` of them each millisecond on absolute deadlines, waiting out a full
+// send queue: the sender of the tests and benchmarks that count losses.
+inline void sendNumberedFrames(PeerSocket& sender, uint32_t total, uint32_t perMs) {
+    auto due = std::chrono::steady_clock::now();
+    for (uint32_t i = 0; i < total; ++i) {
+        if (i % perMs == 0) {
+            due += std::chrono::milliseconds(1);
+            std::this_thread::sleep_until(due);
+        }
+        CanFrame frame;
+        frame.identifier = 0x100;
+        frame.length = sizeof(i);
+        std::memcpy(frame.data, &i, sizeof(i));
+        while (!sender.send(frame))
+            std::this_thread::yield();
+    }
+}

@@ -254,20 +254,7 @@ TEST(SocketCanGuest, TwentyOneThousandFramesASecondArriveWithoutLoss) {
     auto adapter = openAdapter("vcan0");
     ASSERT_TRUE(adapter && adapter->start());
     constexpr uint32_t kFrames = 21000;
-    std::thread sending([&] {
-        // 21 frames each millisecond, on absolute deadlines.
-        auto due = std::chrono::steady_clock::now();
-        for (uint32_t i = 0; i < kFrames; ++i) {
-            if (i % 21 == 0) {
-                due += 1ms;
-                std::this_thread::sleep_until(due);
-            }
-            CanFrame frame = dataFrame(0x100, {0, 0, 0, 0});
-            std::memcpy(frame.data, &i, sizeof(i));
-            while (!sender.send(frame))
-                std::this_thread::yield();
-        }
-    });
+    std::thread sending([&] { sendNumberedFrames(sender, kFrames, 21); });
     std::vector<FrameRecord> received = receiveFrames(*adapter, kFrames, 60s);
     sending.join();
     ASSERT_EQ(received.size(), kFrames);
