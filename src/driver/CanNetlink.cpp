@@ -9,8 +9,10 @@
 #include <unistd.h>
 
 #include <array>
+#include <cassert>
 #include <cerrno>
 #include <cstring>
+#include <span>
 #include <vector>
 
 namespace vorelin::driver {
@@ -34,7 +36,7 @@ public:
     }
 
     void setUpFlag(bool up) {
-        ifinfomsg* link = reinterpret_cast<ifinfomsg*>(bytes_.data() + NLMSG_HDRLEN);
+        auto* link = reinterpret_cast<ifinfomsg*>(bytes_.data() + NLMSG_HDRLEN);
         link->ifi_change = IFF_UP;
         link->ifi_flags = up ? IFF_UP : 0;
     }
@@ -48,29 +50,31 @@ public:
     }
     // Opens a nested attribute; close it with end(), passing what this returned.
     std::size_t begin(uint16_t type) {
-        const std::size_t start = bytes_.size();
+        const std::size_t start = size_;
         attribute(type, nullptr, 0);
         return start;
     }
     void end(std::size_t start) {
-        reinterpret_cast<rtattr*>(bytes_.data() + start)->rta_len = uint16_t(bytes_.size() - start);
+        reinterpret_cast<rtattr*>(bytes_.data() + start)->rta_len = uint16_t(size_ - start);
     }
 
     // The finished message.
-    const std::vector<unsigned char>& bytes() {
-        reinterpret_cast<nlmsghdr*>(bytes_.data())->nlmsg_len = uint32_t(bytes_.size());
-        return bytes_;
+    std::span<const unsigned char> bytes() {
+        reinterpret_cast<nlmsghdr*>(bytes_.data())->nlmsg_len = uint32_t(size_);
+        return {bytes_.data(), size_};
     }
 
 private:
     void append(const void* data, std::size_t size) {
-        const auto* from = static_cast<const unsigned char*>(data);
+        // Our requests take a few dozen bytes; a larger one is a mistake of ours.
+        assert(NLMSG_ALIGN(size_ + size) <= bytes_.size());
         if (size)
-            bytes_.insert(bytes_.end(), from, from + size);
-        bytes_.resize(NLMSG_ALIGN(bytes_.size()));
+            std::memcpy(bytes_.data() + size_, data, size);
+        size_ = NLMSG_ALIGN(size_ + size);
     }
 
-    std::vector<unsigned char> bytes_;
+    alignas(nlmsghdr) std::array<unsigned char, 256> bytes_{};
+    std::size_t size_ = 0;
 };
 
 class RouteSocket {
@@ -86,7 +90,7 @@ public:
     // Sends the request and returns the kernel's answer: the link message
     // asked for, or the acknowledgement (error 0) of a change. Negative errno
     // on failure.
-    int exchange(const std::vector<unsigned char>& request, std::vector<unsigned char>& answer) {
+    int exchange(std::span<const unsigned char> request, std::vector<unsigned char>& answer) {
         if (fd_ < 0)
             return -errno;
         sockaddr_nl kernel{};
